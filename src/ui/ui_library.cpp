@@ -1,0 +1,1 @@
+// Anchor of the ui library; the application code lives beside it.

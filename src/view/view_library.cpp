@@ -1,0 +1,1 @@
+// Anchor of the view library; the view code lives beside it.

@@ -72,8 +72,6 @@ bool startsDecimalNumber(const char* p)
         ++p;
     if (*p == '+' || *p == '-')
         ++p;
-    if (*p == '0' && (p[1] == 'x' || p[1] == 'X'))
-        return std::isdigit(static_cast<unsigned char>(p[0]));
     if (*p == '.')
         ++p;
     return std::isdigit(static_cast<unsigned char>(*p)) != 0;

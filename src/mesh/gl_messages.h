@@ -1,0 +1,15 @@
+#pragma once
+
+// Where OpenGL problems of the core are reported ("OpenGL error: Can not
+// create display list"). The window sets a sink that shows a message box;
+// without one the text goes to the standard error stream.
+using GlMessageSink = void (*)(const char* text);
+
+// Installs the sink; nullptr restores the standard error stream.
+void setGlMessageSink(GlMessageSink sink);
+
+// Hands the text to the installed sink.
+void showGlMessage(const char* text);
+
+// The message for a display list that could not be made.
+inline constexpr const char* kNoDisplayListMessage = "OpenGL error: Can not create display list";

@@ -2,8 +2,6 @@
 
 #include <iomanip>
 
-#include <GL/gl.h>
-
 #include "mesh/rail_mesh.h"
 
 int detailLevel(double distance)
@@ -13,54 +11,6 @@ int detailLevel(double distance)
     if (distance < 0.0)
         return 0;
     return static_cast<int>(distance / 200.0);
-}
-
-namespace {
-
-void drawTriangles(const std::vector<int>& indices)
-{
-    if (!indices.empty())
-        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, indices.data());
-}
-
-} // namespace
-
-void RailMesh::drawArrays(int level, bool byLayer) const
-{
-    const RailMesh& mesh = *this;
-    if (mesh.railVertices.empty() || level < 0 || level > 2)
-        return;
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    if (level < 2) {
-        glVertexPointer(3, GL_DOUBLE, 0, mesh.railVertices.data());
-        glNormalPointer(GL_DOUBLE, 0, mesh.railNormals.data());
-        glColorPointer(3, GL_DOUBLE, 0, mesh.railColours.data());
-        drawTriangles(mesh.railIndices[level]);
-    }
-    if (!mesh.embankmentVertices.empty()) {
-        glVertexPointer(3, GL_DOUBLE, 0, mesh.embankmentVertices.data());
-        glNormalPointer(GL_DOUBLE, 0, mesh.embankmentNormals.data());
-        glColorPointer(3, GL_DOUBLE, 0,
-                       byLayer ? mesh.embankmentLayerColours.data() : mesh.embankmentColours.data());
-        drawTriangles(mesh.embankmentIndices[level]);
-    }
-    glDisableClientState(GL_COLOR_ARRAY);
-    glDisableClientState(GL_NORMAL_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
-}
-
-void RailMesh::drawHelixFrame() const
-{
-    const RailMesh& mesh = *this;
-    if (mesh.helixFrameVertices.empty() || mesh.helixFrameIndices.empty())
-        return;
-    glColor4d(0.7, 0.7, 0.9, 1.0);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_DOUBLE, 0, mesh.helixFrameVertices.data());
-    drawTriangles(mesh.helixFrameIndices);
-    glDisableClientState(GL_VERTEX_ARRAY);
 }
 
 std::ostream& writeShape(std::ostream& out, const std::string& appearance, const std::vector<double>& vertices,

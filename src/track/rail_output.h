@@ -10,9 +10,6 @@ class RailMesh;
 // 2 below 600, 3 beyond (and for a distance that is not a number).
 int detailLevel(double distance);
 
-// RailMesh::drawArrays and RailMesh::drawHelixFrame, the segments' drawing
-// of their arrays, are defined with these writers.
-
 // One VRML Shape of indexed triangles: vertices as x, y, z triples (written
 // as x, z, -y), indices as triples of vertex numbers. Leaves the stream in
 // fixed notation with 4 decimals.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "export_vrml.h"
 #include "headless.h"
 
 int main(int argc, char** argv)
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
         return 2;
     case CommandLine::Check:
         return runCheck(c);
+    case CommandLine::ExportVrml:
+        return runExportVrml(c);
     default:
         std::cerr << "ravloviewer: this mode is not available yet\n";
         return 2;

@@ -4,12 +4,18 @@
 #include "drawing/xobj.h"
 #include "track/track_obj.h"
 #include "track/turntable.h"
+#include "track/joint.h"
+#include "track/cornu.h"
+#include "track/bezier.h"
 
 RecordItem makeRecordItem(int code, const std::string& line, LayoutTables& tables, LayoutStream& in)
 {
     RecordItem item;
     switch (code) {
     case RecTurnTable: item.track = std::make_unique<TurnTable>(line, tables, in); break;
+    case RecJoint: item.track = std::make_unique<Joint>(line, tables, in); break;
+    case RecCornu: item.track = std::make_unique<Cornu>(line, tables, in); break;
+    case RecBezier: item.track = std::make_unique<Bezier>(line, tables, in); break;
     default:
         break;
     }

@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "export_vrml.h"
 #include "headless.h"
+#include "render.h"
 
 int main(int argc, char** argv)
 {
@@ -24,6 +25,8 @@ int main(int argc, char** argv)
         return runCheck(c);
     case CommandLine::ExportVrml:
         return runExportVrml(c);
+    case CommandLine::Render:
+        return runRender(c);
     default:
         std::cerr << "ravloviewer: this mode is not available yet\n";
         return 2;

@@ -1,6 +1,9 @@
 #include "doc/record_factory.h"
 
 #include "doc/keywords.h"
+#include "drawing/bzrln.h"
+#include "drawing/draw.h"
+#include "drawing/structure.h"
 #include "drawing/xobj.h"
 #include "track/track_obj.h"
 #include "track/turntable.h"
@@ -16,6 +19,9 @@ RecordItem makeRecordItem(int code, const std::string& line, LayoutTables& table
     case RecJoint: item.track = std::make_unique<Joint>(line, tables, in); break;
     case RecCornu: item.track = std::make_unique<Cornu>(line, tables, in); break;
     case RecBezier: item.track = std::make_unique<Bezier>(line, tables, in); break;
+    case RecStructure: item.other = std::make_unique<Structure>(line, tables, in); break;
+    case RecBzrlin: item.other = std::make_unique<Bzrln>(line, tables, in); break;
+    case RecDraw: item.other = std::make_unique<Draw>(line, tables, in); break;
     default:
         break;
     }

@@ -64,7 +64,7 @@ void Circle3::describe(int number, Point3 offset, const std::string& layerName, 
 void Circle3::writeVrml(std::ostream& out, double height, bool defined)
 {
     out << "  Transform { # Filled Circle -- " << line << "\n"
-        << "   translation " << middle.x << " " << height << " " << -middle.y << "\n children [\n"
+        << "   translation " << middle.x << " " << height << " " << 0.0 - middle.y << "\n children [\n"
         << "    Shape{\n";
     vrml::colourAppearance(out, colour, red, green, blue, defined, 1.0f / 256.0f, true);
     out << "     geometry IndexedFaceSet{\n      solid FALSE\n"

@@ -9,7 +9,7 @@ std::ostream& writeContainerFrame(std::ostream& out, const ContainerFrame& frame
 {
     out << "\n#________________________________\n";
     out << "Transform { # (T" << frame.number << ") " << frame.kind << " " << frame.name << "\n";
-    out << " translation " << frame.originX << " " << frame.sequence * 0.001 << " " << -frame.originY
+    out << " translation " << frame.originX << " " << frame.sequence * 0.001 << " " << 0.0 - frame.originY
         << "\n rotation 0 -1 0 " << frame.angle * std::numbers::pi / 180 << "\n children [\n";
     double h = frame.sequence * 0.001;
     for (DrawItem* p = primitives.head(); p; p = p->next) {

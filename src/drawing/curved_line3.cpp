@@ -50,8 +50,11 @@ std::vector<Point3> CurvedLine3::bandOutline() const
     const int n = segmentCount();
     Point3 d{startPoint.x - endPoint.x, startPoint.y - endPoint.y, startPoint.z - endPoint.z};
     const double l = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
-    if (l != 0.0)
+    // A closed circle's ends meet up to rounding: it has no chord to follow.
+    if (l > 1e-9)
         d = {d.x / l, d.y / l, d.z / l};
+    else
+        d = {};
     d = {0.04 * d.x, 0.04 * d.y, 0.04 * d.z};
     const double outer = radius + width / 2;
     const double inner = radius - width / 2;

@@ -15,7 +15,8 @@ void point(std::ostream& out, const Point3& p)
     out << " ";
     coordinate(out, p.z);
     out << " ";
-    coordinate(out, -p.y);
+    // 0 - y rather than -y: a point on the x axis is written 0, not -0.
+    coordinate(out, 0.0 - p.y);
 }
 
 namespace {

@@ -75,8 +75,15 @@ void OffscreenRenderer::paintFrame(int w, int h)
     glFinish();
 }
 
+QImage OffscreenRenderer::image()
+{
+    makeCurrent();
+    glFinish();
+    return target->toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 QImage OffscreenRenderer::render(int w, int h)
 {
     paintFrame(w, h);
-    return target->toImage().convertToFormat(QImage::Format_RGB32);
+    return image();
 }

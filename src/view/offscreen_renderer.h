@@ -32,6 +32,9 @@ public:
     QImage render(int w, int h);
     // Draws one frame and leaves it in the framebuffer (for timing and picking).
     void paintFrame(int w, int h);
+    // The picture now in the framebuffer, without alpha (after paintFrame and
+    // any drawing of one's own).
+    QImage image();
 
     SceneRenderer scene;
 

@@ -46,8 +46,8 @@ std::string generateLayout(int items, int seed)
     std::mt19937 rng(static_cast<unsigned>(seed));
     std::ostringstream out;
     out << "VERSION 3 0\nTITLE1 \"generated\"\nSCALE N\n";
-    out << "LAYERS 0 1 0 0 0 3355443 0 0 0 0 \"Main\"\n";
-    out << "LAYERS 1 1 0 0 0 10040115 0 0 0 0 \"Hidden\"\n";
+    out << "LAYERS 0 1 0 0 3355443 0 0 0 0 \"Main\"\n";
+    out << "LAYERS 1 1 0 0 10040115 0 0 0 0 \"Hidden\"\n";
     for (int i = 1; i <= items; ++i) {
         const int layer = (i % 10 == 0) ? 1 : 0;
         const int visible = (i % 10 == 0) ? 0 : 1;

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "../support/temp_layout.h"
+#include "doc/document.h"
+#include "doc/keywords.h"
+#include "track/track_obj.h"
+
+namespace {
+
+struct Doc {
+    CRavloViewerDoc doc{""};
+    bool open(const std::string& text)
+    {
+        TempLayout file(text);
+        return doc.onOpenDocument(file.path());
+    }
+};
+
+TEST(Keywords, TableHoldsEveryRecord)
+{
+    const auto& k = keywordCodes();
+    EXPECT_EQ(k.at("LAYERS"), 6);
+    EXPECT_EQ(k.at("STRAIGHT"), 10);
+    EXPECT_EQ(k.at("DRAW"), 21);
+    EXPECT_EQ(k.at("END$SEGS"), 22);
+    EXPECT_EQ(k.at("END$TRACKS"), 22);
+    EXPECT_EQ(k.count("straight"), 0u);
+    EXPECT_EQ(k.size(), 25u);
+}
+
+TEST(Reader, LayersRecords)
+{
+    Doc d;
+    ASSERT_TRUE(d.open("LAYERS 0 1 0 0 16711680 0 0 0 0 \"Main\"\n"
+                       "LAYERS 4 2 0 0 255 0 0 0 0 \"Hidden yard\"\r\n"
+                       "LAYERS 7 1 0 0 1 0 0 0 0 First\n"
+                       "LAYERS 7 0 0 0 2 0 0 0 0 Second\n"));
+    const LayoutTables& t = d.doc.tables;
+    EXPECT_EQ(t.layerNames.at(0), "1 - Main");
+    EXPECT_TRUE(t.layerVisible.at(0));
+    EXPECT_EQ(t.layerColors.at(0), 0xFF0000);
+    EXPECT_EQ(t.layerNames.at(4), "5 - Hidden yard");
+    EXPECT_FALSE(t.layerVisible.at(4));
+    EXPECT_EQ(t.layerNames.at(7), "8 - Second");
+    EXPECT_FALSE(t.layerVisible.at(7));
+    EXPECT_EQ(t.layerColors.at(7), 2);
+    EXPECT_TRUE(t.loadMessages.empty());
+}
+
+TEST(Reader, BrokenLayersRecordsAreDroppedQuietly)
+{
+    Doc d;
+    ASSERT_TRUE(d.open("LAYERS x 1 0 0 1 0 0 0 0 A\n"
+                       "LAYERS 1 1 0 0 red 0 0 0 0 B\n"
+                       "LAYERS 2 1 0 0 5\n"
+                       "LAYERS\n"
+                       "LAYERS 3 1 0 0 5 0 0 0 0 C\n"));
+    const LayoutTables& t = d.doc.tables;
+    EXPECT_EQ(t.layerNames.count(1), 0u);
+    EXPECT_EQ(t.layerNames.count(2), 0u);
+    EXPECT_EQ(t.layerNames.at(3), "4 - C");
+    EXPECT_TRUE(t.loadMessages.empty());
+}
+
+TEST(Reader, TabBeforeTheKeywordHidesTheRecord)
+{
+    Doc d;
+    ASSERT_TRUE(d.open("\tLAYERS 0 1 0 0 1 0 0 0 0 A\n   LAYERS 1 1 0 0 1 0 0 0 0 B\n"));
+    EXPECT_EQ(d.doc.tables.layerNames.count(0), 0u);
+    EXPECT_EQ(d.doc.tables.layerNames.at(1), "2 - B");
+}
+
+TEST(Reader, IgnoredRecordsLeaveNoTrace)
+{
+    Doc d;
+    ASSERT_TRUE(d.open("VERSION 3\nTITLE1 \"x\"\nROOMSIZE 100 50\nNOTE 1 0 \"n\"\n  E 1 2 3\nEND\n"
+                       "BLOCK 2\nT 1 2 3 4\nEND\nSIGNAL 3\nEND$TRACKS\nnonsense line\n\n"));
+    EXPECT_EQ(d.doc.trackItems, nullptr);
+    EXPECT_EQ(d.doc.otherItems, nullptr);
+    EXPECT_TRUE(d.doc.tables.endPoints.empty());
+    EXPECT_TRUE(d.doc.tables.layerNames.empty());
+    EXPECT_TRUE(d.doc.tables.loadMessages.empty());
+}
+
+TEST(Document, UnreadableFileLeavesThePreviousLayout)
+{
+    Doc d;
+    ASSERT_TRUE(d.open("LAYERS 0 1 0 0 1 0 0 0 0 Main\n"));
+    EXPECT_FALSE(d.doc.onOpenDocument("/nonexistent/folder/layout.mrv"));
+    EXPECT_EQ(d.doc.tables.layerNames.at(0), "1 - Main");
+}
+
+TEST(Document, EmptyFileGivesAnEmptyLayout)
+{
+    Doc d;
+    ASSERT_TRUE(d.open(""));
+    EXPECT_EQ(d.doc.trackItems, nullptr);
+    EXPECT_TRUE(d.doc.tables.loadMessages.empty());
+}
+
+TEST(Document, FieldsStartAsTheProgramStarts)
+{
+    const CRavloViewerDoc doc("");
+    EXPECT_FALSE(doc.drawStructures);
+    EXPECT_TRUE(doc.showBasePlane);
+    EXPECT_EQ(doc.basePlaneColor, 0xC0C0C0u);
+    EXPECT_EQ(doc.basePlaneOpacity, 90);
+    EXPECT_EQ(doc.tables.profiles.count("N"), 1u);
+}
+
+class CountingDialog : public ModelessDialog {
+public:
+    void closeDialog() override { ++closed; }
+    int closed = 0;
+};
+
+TEST(Document, OpeningClosesTheModelessDialogs)
+{
+    Doc d;
+    CountingDialog layers, plane;
+    d.doc.layersDialog = &layers;
+    d.doc.basePlaneDialog = &plane;
+    ASSERT_TRUE(d.open(""));
+    EXPECT_EQ(layers.closed, 1);
+    EXPECT_EQ(plane.closed, 1);
+    EXPECT_EQ(d.doc.layersDialog, nullptr);
+    EXPECT_EQ(d.doc.basePlaneDialog, nullptr);
+}
+
+// Random bytes, long lines and truncated records must never bring the reader
+// down; the sanitizer build turns any read past a buffer into a failure.
+TEST(Reader, SurvivesGarbage)
+{
+    std::mt19937 rng(7);
+    const char* pieces[] = {"LAYERS ", "STRAIGHT ", "CURVE ", "TURNOUT ", "DRAW ", "STRUCTURE ", "CORNU ",
+                            "BEZIER ", "JOINT ", "TURNTABLE ", "BZRLIN ", "T ", "E ", "S ", "C ", "END\n",
+                            "END$SEGS\n", "\"", "\"\"", "\t", " ", "\r\n", "\n", "-", "1", "9", "0.5",
+                            "1e308", "99999999999", "x", "N", "\xff", std::string(1, '\0').c_str()};
+    for (int round = 0; round < 200; ++round) {
+        std::string text;
+        const int n = static_cast<int>(rng() % 300);
+        for (int i = 0; i < n; ++i)
+            text += pieces[rng() % (sizeof pieces / sizeof pieces[0])];
+        if (round % 50 == 0)
+            text += std::string(100000, 'A');
+        Doc d;
+        EXPECT_TRUE(d.open(text));
+    }
+}
+
+} // namespace

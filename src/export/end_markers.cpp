@@ -64,8 +64,8 @@ void writeRailEndFaces(std::ostream& out, const EndPoint& r, bool turnedInwards)
     const double w = r.railWidth;
     const double z = r.position.z;
     const double low = z - r.railHeight;
-    const double points[8][2] = {{g2, z},       {g2, low},      {g2 + w, low}, {g2 + w, z},
-                                 {-g2 - w, z},  {-g2 - w, low}, {-g2, low},    {-g2, z}};
+    const double points[8][2] = {{g2, z},      {g2, low},      {g2 + w, low}, {g2 + w, z},
+                                 {-g2 - w, z}, {-g2 - w, low}, {-g2, low},    {-g2, z}};
     out << "Transform {children [\n" << RailShapeHead << "      ";
     for (int i = 0; i < 8; ++i) {
         if (i > 0)
@@ -102,8 +102,8 @@ void writeBufferStop(std::ostream& out, const EndPoint& r)
 
     // The frame of the stop, in the same local frame: seven rows of four
     // points across both rails.
-    const double rows[7][2] = {{0, 0},         {0, 0.1 * g},        {0.6 * g, 0.5 * g}, {0, 0.5 * g},
-                               {0, 0.6 * g},   {0.7 * g, 0.6 * g},  {0.7 * g, 0.5 * g}};
+    const double rows[7][2] = {{0, 0},       {0, 0.1 * g},       {0.6 * g, 0.5 * g}, {0, 0.5 * g},
+                               {0, 0.6 * g}, {0.7 * g, 0.6 * g}, {0.7 * g, 0.5 * g}};
     const double across[4] = {-g2 - w, -g2, g2, g2 + w};
     out << "Transform {children [\n" << RailShapeHead;
     for (const auto& row : rows) {

@@ -169,7 +169,8 @@ void writeVrmlWorld(std::ostream& out, CRavloViewerDoc& doc, const VrmlWorldInfo
     writeCollisionGroup(out, doc);
 }
 
-VrmlExportResult exportVrml(CRavloViewerDoc& doc, const std::string& targetPath, const std::string& layoutPath)
+VrmlExportResult exportVrml(CRavloViewerDoc& doc, const std::string& targetPath,
+                            const std::string& layoutPath)
 {
     VrmlExportResult result;
     ReplacingFile file(targetPath);

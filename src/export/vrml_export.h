@@ -31,7 +31,8 @@ void writeVrmlWorld(std::ostream& out, CRavloViewerDoc& doc, const VrmlWorldInfo
 // Writes the world into the file at targetPath, stamped with the current local
 // time. The file is replaced only when all of it was written; otherwise an
 // existing file stays untouched and the result tells why.
-VrmlExportResult exportVrml(CRavloViewerDoc& doc, const std::string& targetPath, const std::string& layoutPath);
+VrmlExportResult exportVrml(CRavloViewerDoc& doc, const std::string& targetPath,
+                            const std::string& layoutPath);
 
 // "Wed 09 Dec 2026. 17:55:19": the creation time as the header writes it.
 std::string formatCreationTime(const std::tm& time);

@@ -38,7 +38,8 @@ VrmlNumPut::iter_type VrmlNumPut::do_put(iter_type out, std::ios_base& str, char
         v = 0.0;
     const std::ios_base::fmtflags flags = str.flags();
     const std::ios_base::fmtflags notation = flags & std::ios_base::floatfield;
-    const bool plain = !(flags & (std::ios_base::showpos | std::ios_base::showpoint | std::ios_base::uppercase));
+    const bool plain =
+        !(flags & (std::ios_base::showpos | std::ios_base::showpoint | std::ios_base::uppercase));
     const std::streamsize precision = str.precision();
     if (plain && precision >= 0 && precision <= 40 &&
         (notation == std::ios_base::fixed || notation == std::ios_base::fmtflags())) {
@@ -53,7 +54,8 @@ VrmlNumPut::iter_type VrmlNumPut::do_put(iter_type out, std::ios_base& str, char
     return std::num_put<char>::do_put(out, str, fill, v);
 }
 
-VrmlNumPut::iter_type VrmlNumPut::do_put(iter_type out, std::ios_base& str, char_type fill, long double v) const
+VrmlNumPut::iter_type VrmlNumPut::do_put(iter_type out, std::ios_base& str, char_type fill,
+                                         long double v) const
 {
     if (!std::isfinite(v))
         v = 0.0L;

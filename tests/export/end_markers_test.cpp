@@ -29,8 +29,9 @@ EndPoint roundEnd(int other, bool onTurntable)
 }
 
 const std::string ShapeTail = "    ]\n   }\n  }\n ]\n}\n";
-const std::string RailHead = "Transform {children [\n  Shape {\n   appearance USE RAIL \n   geometry IndexedFaceSet{\n"
-                             "    coord Coordinate {\n     point [\n";
+const std::string RailHead =
+    "Transform {children [\n  Shape {\n   appearance USE RAIL \n   geometry IndexedFaceSet{\n"
+    "    coord Coordinate {\n     point [\n";
 
 const std::string EmbankmentFace = "Transform {children [\n  Shape {\n   appearance USE TRACK_END \n"
                                    "   geometry IndexedFaceSet{\n    coord Coordinate {\n     point [\n"
@@ -38,8 +39,9 @@ const std::string EmbankmentFace = "Transform {children [\n  Shape {\n   appeara
                                    "     ]\n    }\n    coordIndex [\n     0 1 2 3 -1 -1\n" +
                                    ShapeTail;
 
-const std::string RailPoints = "      0.5 3 -2 0.5 2.75 -2 0.4 2.75 -2 0.4 3 -2 1.6 3 -2 1.6 2.75 -2 1.5 2.75 -2 1.5 3 -2\n"
-                               "     ]\n    }\n    coordIndex [\n";
+const std::string RailPoints =
+    "      0.5 3 -2 0.5 2.75 -2 0.4 2.75 -2 0.4 3 -2 1.6 3 -2 1.6 2.75 -2 1.5 2.75 -2 1.5 3 -2\n"
+    "     ]\n    }\n    coordIndex [\n";
 const std::string RailFaces = RailHead + RailPoints + "     0 1 2 3 -1 4 5 6 7 -1\n" + ShapeTail;
 const std::string RailFacesTurned = RailHead + RailPoints + "     0 3 2 1 -1 4 7 6 5 -1\n" + ShapeTail;
 
@@ -99,13 +101,13 @@ TEST_P(EndMarkerKinds, WritesTheMarkerOfItsKind)
 
 INSTANTIATE_TEST_SUITE_P(
     AllKinds, EndMarkerKinds,
-    ::testing::Values(MarkerCase{"open end: buffer stop", -1, false, EmbankmentFace + RailFaces + BufferStop},
-                      MarkerCase{"second open end of an item", -2, false, EmbankmentFace + RailFaces + BufferStop},
-                      MarkerCase{"joined on a turntable: rail faces turned inwards", 4, true, RailFacesTurned},
-                      MarkerCase{"open end on a turntable", -1, true, ""},
-                      MarkerCase{"joined end off a turntable", 4, false, ""},
-                      MarkerCase{"joined to item 0", 0, false, ""},
-                      MarkerCase{"joined to item 0 on a turntable", 0, true, ""}));
+    ::testing::Values(
+        MarkerCase{"open end: buffer stop", -1, false, EmbankmentFace + RailFaces + BufferStop},
+        MarkerCase{"second open end of an item", -2, false, EmbankmentFace + RailFaces + BufferStop},
+        MarkerCase{"joined on a turntable: rail faces turned inwards", 4, true, RailFacesTurned},
+        MarkerCase{"open end on a turntable", -1, true, ""},
+        MarkerCase{"joined end off a turntable", 4, false, ""}, MarkerCase{"joined to item 0", 0, false, ""},
+        MarkerCase{"joined to item 0 on a turntable", 0, true, ""}));
 
 TEST(EndMarkers, FixedNotationAtAnEndFacingEast)
 {
@@ -122,6 +124,7 @@ TEST(EndMarkers, FixedNotationAtAnEndFacingEast)
                         "10.0000 0.0000 -18.5000 10.0000 0.0000 -21.5000\n"),
               std::string::npos)
         << text;
-    EXPECT_NE(text.find("\ntranslation 10.0000 1.0000 -20.0000\n rotation 0 1 0 -1.5708\n"), std::string::npos)
+    EXPECT_NE(text.find("\ntranslation 10.0000 1.0000 -20.0000\n rotation 0 1 0 -1.5708\n"),
+              std::string::npos)
         << text;
 }

@@ -83,7 +83,8 @@ TEST_F(ExportFolder, WritesANewFileAndLeavesNothingElse)
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_TRUE(r.error.empty());
     const std::string text = fileText(target);
-    EXPECT_TRUE(text.starts_with("#VRML V2.0 utf8\n\nWorldInfo{\n title \"" + target + "\"\n info [\n"
+    EXPECT_TRUE(text.starts_with("#VRML V2.0 utf8\n\nWorldInfo{\n title \"" + target +
+                                 "\"\n info [\n"
                                  "  \"Layout file : /plans/a.mrv\",\n  \"Created : "))
         << text;
     EXPECT_TRUE(text.ends_with("Collision {\n children[\n ]\n}\n\n"));
@@ -180,7 +181,7 @@ TEST_F(ExportFolder, FailedWriteKeepsTheOldFile)
     const std::string target = path("world.wrl");
     writeFile(target, "old contents");
 
-    rlimit old {};
+    rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit small = old;
     small.rlim_cur = 64 * 1024;

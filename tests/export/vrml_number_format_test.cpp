@@ -24,10 +24,11 @@ std::ostringstream vrmlStream()
     return out;
 }
 
-const double FiniteValues[] = {0.0,     -0.0,        1.0,          -2.0,       0.1,    1.0 / 3.0,
-                               123456.0, 1234567.0,  -1.5708,      1e-5,       1e-7,   2.5e15,
-                               0.00005, 99999.95,    -0.000049999, 12345.6789, 1e300, -std::numeric_limits<double>::min(),
-                               0.5,     1e21,        0.999995,     -999.99995};
+const double FiniteValues[] = {
+    0.0,      -0.0,      1.0,          -2.0,       0.1,   1.0 / 3.0,
+    123456.0, 1234567.0, -1.5708,      1e-5,       1e-7,  2.5e15,
+    0.00005,  99999.95,  -0.000049999, 12345.6789, 1e300, -std::numeric_limits<double>::min(),
+    0.5,      1e21,      0.999995,     -999.99995};
 
 } // namespace
 
@@ -52,8 +53,8 @@ TEST(VrmlNumberFormat, FixedNotationInFieldMatchesTheStandardForm)
 TEST(VrmlNumberFormat, PaddingFollowsAdjustmentAndFill)
 {
     std::ostringstream out = vrmlStream();
-    out << std::setfill('*') << std::left << std::setw(7) << -1.5 << "|" << std::internal << std::setw(7) << -1.5
-        << "|" << std::right << std::setw(7) << -1.5 << "|" << std::setw(2) << -1.5;
+    out << std::setfill('*') << std::left << std::setw(7) << -1.5 << "|" << std::internal << std::setw(7)
+        << -1.5 << "|" << std::right << std::setw(7) << -1.5 << "|" << std::setw(2) << -1.5;
     EXPECT_EQ(out.str(), "-1.5***|-***1.5|***-1.5|-1.5");
 }
 
@@ -63,8 +64,9 @@ TEST(VrmlNumberFormat, UnusualFlagsStillMatchTheStandardFacet)
     std::ostringstream standard;
     standard.imbue(std::locale::classic());
     for (std::ostringstream* out : {&mine, &standard})
-        *out << std::showpos << 2.5 << " " << std::noshowpos << std::scientific << 2.5 << " " << std::showpoint
-             << std::defaultfloat << 3.0 << " " << std::uppercase << std::scientific << 1e-9;
+        *out << std::showpos << 2.5 << " " << std::noshowpos << std::scientific << 2.5 << " "
+             << std::showpoint << std::defaultfloat << 3.0 << " " << std::uppercase << std::scientific
+             << 1e-9;
     EXPECT_EQ(mine.str(), standard.str());
 }
 
@@ -73,9 +75,9 @@ TEST(VrmlNumberFormat, NonFiniteNumbersAreWrittenAsZeroInTheCurrentFormat)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     std::ostringstream out = vrmlStream();
-    out << nan << " " << -inf << " " << static_cast<float>(inf) << " " << std::numeric_limits<long double>::infinity()
-        << " " << std::fixed << std::setprecision(4) << std::setw(9) << -nan << " " << inf << " " << std::scientific
-        << inf;
+    out << nan << " " << -inf << " " << static_cast<float>(inf) << " "
+        << std::numeric_limits<long double>::infinity() << " " << std::fixed << std::setprecision(4)
+        << std::setw(9) << -nan << " " << inf << " " << std::scientific << inf;
     EXPECT_EQ(out.str(), "0 0 0 0    0.0000 0.0000 0.0000e+00");
 }
 

@@ -32,8 +32,7 @@ std::string shellQuoted(const std::string& text)
 std::string parserComplaints(const std::string& wrl)
 {
     const std::string errors = wrl + ".stderr";
-    const std::string command =
-        "tovrmlx3d " + shellQuoted(wrl) + " > /dev/null 2> " + shellQuoted(errors);
+    const std::string command = "tovrmlx3d " + shellQuoted(wrl) + " > /dev/null 2> " + shellQuoted(errors);
     if (std::system(command.c_str()) != 0)
         return "tovrmlx3d did not run";
     std::ifstream in(errors);

@@ -32,14 +32,18 @@ const std::string Header = "#VRML V2.0 utf8\n\n"
                            "NavigationInfo {}\n";
 
 const std::string Appearances =
-    "Shape{appearance DEF RAIL Appearance{material Material{ emissiveColor 0.2 0.2 0.25 diffuseColor 0.4 0.4 0.5 "
+    "Shape{appearance DEF RAIL Appearance{material Material{ emissiveColor 0.2 0.2 0.25 diffuseColor 0.4 0.4 "
+    "0.5 "
     "shininess 0.6}}}\n"
-    "Shape{appearance DEF TRACK_EMBANKMENT Appearance{material Material{ emissiveColor 0.18 0.1 0.0 diffuseColor "
+    "Shape{appearance DEF TRACK_EMBANKMENT Appearance{material Material{ emissiveColor 0.18 0.1 0.0 "
+    "diffuseColor "
     "0.35 0.2 0 shininess 0.2}}}\n"
     "Shape{appearance DEF TRACK_END Appearance{material Material{diffuseColor 0.35 0.2 0 shininess 0.2}}}\n"
-    "Shape{appearance DEF TURNTABLE Appearance{material Material{ emissiveColor 0.18 0.1 0.0 diffuseColor 0.35 0.2 "
+    "Shape{appearance DEF TURNTABLE Appearance{material Material{ emissiveColor 0.18 0.1 0.0 diffuseColor "
+    "0.35 0.2 "
     "0 }}}\n"
-    "Shape{appearance DEF HIDDEN Appearance{material Material{ emissiveColor 0.1 0.1 0.1 diffuseColor 0.2 0.2 0.2 "
+    "Shape{appearance DEF HIDDEN Appearance{material Material{ emissiveColor 0.1 0.1 0.1 diffuseColor 0.2 "
+    "0.2 0.2 "
     "transparency 0.0 }}}\n"
     "\n\n";
 
@@ -90,18 +94,19 @@ TEST(VrmlWorld, BasePlaneSpansTheBoundsInVrmlAxes)
     b.doc.basePlaneOpacity = 90;
     b.doc.basePlaneLevel = -0.2;
     b.doc.tables.bounds = {-1.5, 2, -0.01, 30.25, 40, 3};
-    const std::string plane = "Transform{\n translation 0 -0.2 0\n children[\n  Shape{\n"
-                              "   appearance Appearance{ material Material{\n"
-                              "    emissiveColor 0.75 0.75 0.75\n"
-                              "    diffuseColor 0.75 0.75 0.75\n"
-                              "    transparency 0.1\n"
-                              "    }\n   }\n"
-                              "   geometry IndexedFaceSet{\n    solid FALSE\n    coord Coordinate{\n     point[\n"
-                              "      -1.5 0 -2\n"
-                              "      -1.5 0 -40\n"
-                              "      30.25 0 -40\n"
-                              "      30.25 0 -2\n"
-                              "     ]\n    }\n    coordIndex[ 0 1 2 3 -1 ]\n   }\n  }\n ]\n}\n####\n";
+    const std::string plane =
+        "Transform{\n translation 0 -0.2 0\n children[\n  Shape{\n"
+        "   appearance Appearance{ material Material{\n"
+        "    emissiveColor 0.75 0.75 0.75\n"
+        "    diffuseColor 0.75 0.75 0.75\n"
+        "    transparency 0.1\n"
+        "    }\n   }\n"
+        "   geometry IndexedFaceSet{\n    solid FALSE\n    coord Coordinate{\n     point[\n"
+        "      -1.5 0 -2\n"
+        "      -1.5 0 -40\n"
+        "      30.25 0 -40\n"
+        "      30.25 0 -2\n"
+        "     ]\n    }\n    coordIndex[ 0 1 2 3 -1 ]\n   }\n  }\n ]\n}\n####\n";
     EXPECT_EQ(worldText(b.doc), Header + Appearances + plane + CollisionHead + CollisionTail);
 }
 
@@ -232,9 +237,9 @@ TEST(VrmlWorld, EndMarkersUseFixedNotationOnceAMeshWriterRan)
         b.layer(0, true);
         b.track(1, 0, {"E 10 20 90"}, meshWritten);
         const std::string body = collisionBody(worldText(b.doc));
-        const std::string translation =
-            meshWritten ? "translation 10.0000 0.0000 -20.0000\n rotation 0 1 0 -1.5708\n"
-                        : "translation 10 0 -20\n rotation 0 1 0 -1.5708\n";
+        const std::string translation = meshWritten
+                                            ? "translation 10.0000 0.0000 -20.0000\n rotation 0 1 0 -1.5708\n"
+                                            : "translation 10 0 -20\n rotation 0 1 0 -1.5708\n";
         EXPECT_NE(body.find(translation), std::string::npos) << body;
     }
 }

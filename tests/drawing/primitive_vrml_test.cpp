@@ -204,6 +204,44 @@ TEST(PrimitiveVrml, EmptyDrawingWritesNothing)
     EXPECT_NE(out.str().find("Transform { # (T2) DRAW \n"), std::string::npos);
 }
 
+TEST(PrimitiveVrml, ThickLinesWriteTheirBandAsABareShape)
+{
+    QuietGl quiet;
+    Line3 l("Q 16711680 0.5 0 0 0 4 0 0");
+    CurvedLine3 a("A 16711680 0.5 10 0 0 0 0 90");
+    l.buildGeometry();
+    a.buildGeometry();
+    std::ostringstream out;
+    l.writeVrml(out, 0.3, false);
+    const std::string line = out.str();
+    EXPECT_EQ(line.rfind("  Shape{\n     appearance DEF C16711680 Appearance{", 0), 0u) << line;
+    EXPECT_EQ(line.find("Transform"), std::string::npos);
+    EXPECT_NE(line.find("IndexedFaceSet"), std::string::npos);
+    std::ostringstream arc;
+    a.writeVrml(arc, 0.3, true);
+    EXPECT_EQ(arc.str().rfind("  Shape{\n     appearance USE C16711680\n", 0), 0u) << arc.str();
+    EXPECT_EQ(arc.str().find("Transform"), std::string::npos);
+}
+
+TEST(PrimitiveVrml, ThinArcFourPointsToALine)
+{
+    QuietGl quiet;
+    CurvedLine3 a("A 0 0 1 0 0 0 0 10");  // 5 segments, 6 points
+    a.buildGeometry();
+    std::ostringstream out;
+    a.writeVrml(out, 0, false);
+    const auto lines = linesOf(out.str());
+    auto start = std::find(lines.begin(), lines.end(), "       point [");
+    ASSERT_NE(start, lines.end());
+    // Four points on the first line, two on the second, each "  " and three fields.
+    EXPECT_EQ((start + 1)->size(), 5u + 4 * 31);
+    EXPECT_EQ((start + 2)->size(), 5u + 2 * 31);
+    EXPECT_EQ((start + 1)->substr(0, 67), "       " "        0         0        -1" "     0.0349         0   -0.9994");
+    EXPECT_EQ(*(start + 3), "       ]");
+    EXPECT_EQ(*(start + 6), "        0 1 2 3 4 5 -1");
+    EXPECT_NE(out.str().find("       transparency 0.0\n"), std::string::npos);
+}
+
 TEST(PrimitiveVrml, BenchworkWritesNothing)
 {
     BenchWork3 b("B 1 1 0 0 0 4 0 0 0");

@@ -1,4 +1,5 @@
 // Drawing, VRML output and properties rows of Cornu and Bezier track.
+#include <cmath>
 #include <string>
 
 #include "doc/layout_tables.h"
@@ -52,8 +53,10 @@ void Cornu::fillRows(CDescribe& d) const
     d.setTitle(itemTitle(number) + kindText());
     if (ends.size() == 2) {
         top = d.addNumberRow(top, "Length", length * f);
-        // A chain without pieces has no grade to show: it reads as level.
-        top = d.addNumberRow(top, "Grade", segments ? segments->grade : 0.0);
+        // A chain without pieces, or a piece of no length, has no grade to
+        // show: it reads as level.
+        const double grade = segments ? segments->grade : 0.0;
+        top = d.addNumberRow(top, "Grade", std::isfinite(grade) ? grade : 0.0);
     }
     top = d.addIntegerRow(top, "Segments", pieceCount());
     for (const TurnOutItem* p = segments; p; p = p->next) {

@@ -239,6 +239,12 @@ TEST_P(CornuLevelChain, LiesLevel)
         EXPECT_DOUBLE_EQ(p->start.z, GetParam().level);
         EXPECT_DOUBLE_EQ(p->end.z, GetParam().level);
     }
+    if (c->ends.size() == 2) {
+        Host host;
+        c->describe(false, host);
+        EXPECT_EQ(host.shown.rows[3].label, "Grade");
+        EXPECT_EQ(host.shown.rows[3].value, "0.00");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -88,6 +88,9 @@ void Line3::drawDirect(CGL3DText&)
         drawBand(band, red, green, blue);
         return;
     }
+    // A wide line too short to have a direction shows nothing.
+    if (width > 0.01)
+        return;
     glBegin(GL_LINES);
     glVertex3d(p1.x, p1.y, p1.z);
     glVertex3d(p2.x, p2.y, p2.z);

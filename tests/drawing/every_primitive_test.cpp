@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
@@ -16,6 +18,7 @@
 #include "drawing/structure.h"
 #include "drawing/text3.h"
 #include "drawing_test_support.h"
+#include "export/vrml_export.h"
 
 namespace {
 
@@ -113,6 +116,33 @@ TEST_F(EveryPrimitive, DrawingShowsItsLastPrimitiveLine)
     EXPECT_EQ(host.value("Text"), "Yard \"\"A\"\"");
     EXPECT_EQ(host.value("Origin: X"), "0.00");  // (30 - 30)
     EXPECT_EQ(host.value("Layer"), "2 - Benchwork");
+}
+
+// tovrmlx3d reads the world and writes it back; its complaints are the lines
+// of its standard error holding "Warning" or "Error".
+TEST_F(EveryPrimitive, ExportedWorldParses)
+{
+    if (std::system("command -v tovrmlx3d > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "tovrmlx3d is not installed";
+    doc.drawStructures = true;
+    const TempLayout world("", ".wrl");
+    const std::string path = std::string(RAVLO_FIXTURES) + "/every_primitive.mrv";
+    ASSERT_TRUE(exportVrml(doc, world.path(), path).ok);
+    {
+        std::ifstream in(world.path());
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_NE(text.find("(T101) Structure Engine \"Shed\""), std::string::npos);
+        EXPECT_NE(text.find("(T103) DRAW"), std::string::npos);
+    }
+    const std::string errors = world.path() + ".stderr";
+    ASSERT_EQ(std::system(("tovrmlx3d '" + world.path() + "' > /dev/null 2> '" + errors + "'").c_str()), 0);
+    std::ifstream in(errors);
+    std::string line, complaints;
+    while (std::getline(in, line))
+        if (line.find("Warning") != std::string::npos || line.find("Error") != std::string::npos)
+            complaints += line + "\n";
+    std::filesystem::remove(errors);
+    EXPECT_EQ(complaints, "");
 }
 
 } // namespace

@@ -49,6 +49,9 @@ void OffscreenRenderer::bindTarget(int w, int h)
         target.reset();
         QOpenGLFramebufferObjectFormat f;
         f.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
+        // No alpha, like the window: blended colours are then read back as
+        // they are, not divided by a destination alpha.
+        f.setInternalTextureFormat(GL_RGB8);
         target = std::make_unique<QOpenGLFramebufferObject>(w, h, f);
     }
     target->bind();

@@ -80,8 +80,9 @@ void CRavloViewerDoc::postLoad()
     for (CXObj* o = otherItems; o; o = o->nextOther())
         o->buildGeometry();
     trimFootprints();
-    for (CTrackObj* t = trackItems; t; t = t->nextTrack())
-        t->buildDisplayLists(outlineVertices);
+    if (glContext && glContext->makeContextCurrent())
+        for (CTrackObj* t = trackItems; t; t = t->nextTrack())
+            t->buildDisplayLists(outlineVertices);
 
     if (!tables.loadMessages.empty() && messageSink)
         messageSink->showLoadMessages(tables.loadMessages);

@@ -23,6 +23,15 @@ public:
     virtual void showLoadMessages(const std::vector<std::wstring>& messages) = 0;
 };
 
+// Makes the rendering context that will draw the layout current, so that
+// the items' display lists are compiled into it after loading.
+class GlContextProvider {
+public:
+    virtual ~GlContextProvider() = default;
+    // False when no usable context can be had; the lists are then not built.
+    virtual bool makeContextCurrent() = 0;
+};
+
 // The one document: the loaded layout's items and tables, the shared outline
 // vertices and the settings the view, dialogs and export share.
 class CRavloViewerDoc {
@@ -56,6 +65,9 @@ public:
 
     // Where the "Read File" messages go; none in headless use.
     LoadMessageSink* messageSink = nullptr;
+    // The view's rendering context; none in headless use, where nothing is
+    // drawn and no display lists are compiled.
+    GlContextProvider* glContext = nullptr;
 
 private:
     void closeDialogs();

@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "export_vrml.h"
 #include "headless.h"
+#include "window.h"
 #include "render.h"
 
 int main(int argc, char** argv)
@@ -27,6 +28,8 @@ int main(int argc, char** argv)
         return runExportVrml(c);
     case CommandLine::Render:
         return runRender(c);
+    case CommandLine::Window:
+        return runWindow(argc, argv, c);
     default:
         std::cerr << "ravloviewer: this mode is not available yet\n";
         return 2;

@@ -1,0 +1,85 @@
+#include "doc/elevation_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "doc/end_point.h"
+
+ElevationSearch::ElevationSearch(const std::vector<EndPoint>& ends)
+    : ends(ends), dist(ends.size()), prev(ends.size()), stamp(ends.size(), 0), done(ends.size(), 0)
+{
+}
+
+void ElevationSearch::record(int end, double distance, int predecessor)
+{
+    if (!isRecorded(end)) {
+        stamp[end] = generation;
+        touched.push_back(end);
+    }
+    dist[end] = distance;
+    prev[end] = predecessor;
+}
+
+ElevationPath ElevationSearch::run(int start)
+{
+    ElevationPath result;
+    touched.clear();
+    if (start < 0 || start >= static_cast<int>(ends.size()))
+        return result;
+    if (++generation == 0) {  // the stamps wrapped round: forget them all
+        std::fill(stamp.begin(), stamp.end(), 0);
+        std::fill(done.begin(), done.end(), 0);
+        generation = 1;
+    }
+
+    // Min-heap on (distance, end number): the smaller end first among equals.
+    const auto later = std::greater<std::pair<double, int>>();
+    heap.clear();
+    record(start, 0.0, -1);
+    heap.emplace_back(0.0, start);
+    const bool startKnown = ends[start].elevationDefined;
+    const double startZ = ends[start].position.z;
+    int best = -1;
+    double bestGrade = 0.0;
+
+    while (!heap.empty()) {
+        std::pop_heap(heap.begin(), heap.end(), later);
+        const auto [d, u] = heap.back();
+        heap.pop_back();
+        // An entry is out of date when a shorter way was recorded since. An
+        // end reached twice over equally long ways is handled once: doing it
+        // again would record the same distances and predecessors.
+        if (d > dist[u] || done[u] == generation)
+            continue;
+        done[u] = generation;
+        const EndPoint& here = ends[u];
+        if (here.elevationDefined && u != start) {
+            const double grade = std::fabs(here.position.z - startZ) / d;
+            if (best < 0 || grade > bestGrade || (grade == bestGrade && u > best)) {
+                best = u;
+                bestGrade = grade;
+            }
+            continue;
+        }
+        for (const auto& [v, w] : here.neighbours) {
+            const double reach = d + w;
+            if (isRecorded(v) && reach > dist[v])
+                continue;
+            if (here.elevationDefined && ends[v].elevationDefined)
+                continue;
+            record(v, reach, u);
+            heap.emplace_back(reach, v);
+            std::push_heap(heap.begin(), heap.end(), later);
+        }
+    }
+
+    if (best < 0)
+        return result;
+    const double slope = startKnown ? (ends[best].position.z - startZ) / dist[best] : 0.0;
+    for (int n = best; n != -1; n = prev[n])
+        result.path.emplace_back(n, dist[n] * slope + startZ);
+    std::reverse(result.path.begin(), result.path.end());
+    result.grade = bestGrade;
+    return result;
+}

@@ -50,6 +50,8 @@ void addBandPoint(Band& band, double x, double y, double z)
 
 void buildBandList(Band& band, int red, int green, int blue)
 {
+    if (!glContextCurrent())
+        return;
     if (band.list == 0) {
         band.list = glGenLists(1);
         if (band.list == 0) {

@@ -1,5 +1,6 @@
 #include "mesh/gl_messages.h"
 
+#include <GL/gl.h>
 #include <cstdio>
 
 namespace {
@@ -21,4 +22,10 @@ void setGlMessageSink(GlMessageSink sink)
 void showGlMessage(const char* text)
 {
     currentSink(text);
+}
+
+bool glContextCurrent()
+{
+    // With no current context the GL entry points are no-ops that return 0.
+    return glGetString(GL_VERSION) != nullptr;
 }

@@ -11,5 +11,9 @@ void setGlMessageSink(GlMessageSink sink);
 // Hands the text to the installed sink.
 void showGlMessage(const char* text);
 
+// True when an OpenGL context is current on this thread. Without one (the
+// headless modes) display lists are not compiled: nothing will draw them.
+bool glContextCurrent();
+
 // The message for a display list that could not be made.
 inline constexpr const char* kNoDisplayListMessage = "OpenGL error: Can not create display list";

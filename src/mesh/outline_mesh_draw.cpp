@@ -55,6 +55,8 @@ void OutlineMesh::buildLists(OutlineVertices& vertices, int colour)
     layerColour[0] = ((colour >> 16) & 255) / 255.0;
     layerColour[1] = ((colour >> 8) & 255) / 255.0;
     layerColour[2] = (colour & 255) / 255.0;
+    if (!glContextCurrent())
+        return;
 
     if (tunnelList == 0) {
         tunnelList = glGenLists(1);

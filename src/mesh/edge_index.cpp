@@ -79,8 +79,8 @@ void EdgeIndex::build()
         }
     }
     const double extent = std::max(maxX - minX_, maxY - minY_);
-    const std::size_t perAxis =
-        std::min(kMaxCellsPerAxis, static_cast<std::size_t>(std::sqrt(static_cast<double>(edges_.size()))) + 1);
+    const std::size_t perAxis = std::min(
+        kMaxCellsPerAxis, static_cast<std::size_t>(std::sqrt(static_cast<double>(edges_.size()))) + 1);
     cellSize_ = std::max(2.0 * kCellMargin, extent / static_cast<double>(perAxis));
     columns_ = std::min(kMaxCellsPerAxis, static_cast<std::size_t>((maxX - minX_) / cellSize_) + 1);
     rows_ = std::min(kMaxCellsPerAxis, static_cast<std::size_t>((maxY - minY_) / cellSize_) + 1);
@@ -147,8 +147,9 @@ std::vector<const EdgeIndex::Edge*> EdgeIndex::nearestByScan(const ZPoint& p, st
     for (const Edge& e : edges_)
         all.push_back(&e);
     count = std::min(count, all.size());
-    std::partial_sort(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(count), all.end(),
-                      [&p](const Edge* x, const Edge* y) { return distanceToEdge(p, *x) < distanceToEdge(p, *y); });
+    std::partial_sort(
+        all.begin(), all.begin() + static_cast<std::ptrdiff_t>(count), all.end(),
+        [&p](const Edge* x, const Edge* y) { return distanceToEdge(p, *x) < distanceToEdge(p, *y); });
     all.resize(count);
     return all;
 }

@@ -33,7 +33,9 @@ void tessellate(const ZPaths& set, const OutlineVertices& vertices)
 void drawWalls(const ZPaths& set, const OutlineVertices& vertices, OutlineMesh& mesh)
 {
     mesh.wallEdges.clear();
-    const double H = mesh.crossSection.size() > OutlineMesh::TunnelHeight ? mesh.crossSection[OutlineMesh::TunnelHeight] : 0;
+    const double H = mesh.crossSection.size() > OutlineMesh::TunnelHeight
+                         ? mesh.crossSection[OutlineMesh::TunnelHeight]
+                         : 0;
     glBegin(GL_QUADS);
     for (const ZPath& path : set) {
         for (std::size_t i = 0; i < path.size(); ++i) {

@@ -53,7 +53,8 @@ struct ShapePoints {
 };
 
 // Every path of the set as one face.
-void writeOutlineFaces(std::ostream& out, const ZPaths& set, const OutlineVertices& vertices, ShapePoints& points)
+void writeOutlineFaces(std::ostream& out, const ZPaths& set, const OutlineVertices& vertices,
+                       ShapePoints& points)
 {
     static const OutlineVertex none;
     for (const ZPath& path : set) {
@@ -84,8 +85,8 @@ void writeOutlineShapeEnd(std::ostream& out, const ShapePoints& points)
 
 } // namespace
 
-void writeEmbankment(std::ostream& out, const std::string& appearance, const ZPaths& top, const ZPaths& bottom,
-                     const OutlineVertices& vertices)
+void writeEmbankment(std::ostream& out, const std::string& appearance, const ZPaths& top,
+                     const ZPaths& bottom, const OutlineVertices& vertices)
 {
     writeOutlineShapeStart(out, appearance);
     ShapePoints points;
@@ -97,8 +98,9 @@ void writeEmbankment(std::ostream& out, const std::string& appearance, const ZPa
 
 void writeHidden(std::ostream& out, const OutlineMesh& mesh, const OutlineVertices& vertices)
 {
-    const double H =
-        mesh.crossSection.size() > OutlineMesh::TunnelHeight ? mesh.crossSection[OutlineMesh::TunnelHeight] : 0;
+    const double H = mesh.crossSection.size() > OutlineMesh::TunnelHeight
+                         ? mesh.crossSection[OutlineMesh::TunnelHeight]
+                         : 0;
     writeOutlineShapeStart(out, "HIDDEN");
     ShapePoints points;
     writeOutlineFaces(out, mesh.footprint, vertices, points);

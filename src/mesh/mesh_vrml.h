@@ -15,8 +15,8 @@ class OutlineMesh;
 
 // One shape in the named appearance: every path of top and then of bottom as
 // a face. Switches the stream to fixed notation with 4 decimals for good.
-void writeEmbankment(std::ostream& out, const std::string& appearance, const ZPaths& top, const ZPaths& bottom,
-                     const OutlineVertices& vertices);
+void writeEmbankment(std::ostream& out, const std::string& appearance, const ZPaths& top,
+                     const ZPaths& bottom, const OutlineVertices& vertices);
 
 // One HIDDEN shape: the tunnel roof (the mesh's footprint) and the walls
 // recorded in its wallEdges. Switches the stream to fixed notation with 4

@@ -25,12 +25,14 @@ void addVertex(ZPaths& set, OutlineVertices& vertices, const OutlineVertex& v)
     vertices.push_back(v);
     if (set.empty())
         set.emplace_back();
-    set.front().push_back({toThousandths(v.x), toThousandths(v.y), static_cast<std::int64_t>(vertices.size() - 1)});
+    set.front().push_back(
+        {toThousandths(v.x), toThousandths(v.y), static_cast<std::int64_t>(vertices.size() - 1)});
 }
 
 OutlineVertex vertexAt(const Vector4& position, const Vector4& direction)
 {
-    return {position.x, position.y, position.z, position.w, direction.x, direction.y, direction.z, direction.w};
+    return {position.x,  position.y,  position.z,  position.w,
+            direction.x, direction.y, direction.z, direction.w};
 }
 
 // The record a polygon point refers to; a point with an index outside the
@@ -44,25 +46,30 @@ OutlineVertex recordOf(const ZPoint& p, const OutlineVertices& vertices)
 
 ZPaths clipOutlines(const ZPaths& a, const ZPaths& b, ZClipOperation operation, OutlineVertices& vertices)
 {
-    return clipZPaths(a, b, operation,
-                      [&vertices](const ZPoint& e1bot, const ZPoint& e1top, const ZPoint& e2bot, const ZPoint& e2top,
-                                  ZPoint& pt) { OutlineMesh::carryAttributes(e1bot, e1top, e2bot, e2top, pt, vertices); });
+    return clipZPaths(
+        a, b, operation,
+        [&vertices](const ZPoint& e1bot, const ZPoint& e1top, const ZPoint& e2bot, const ZPoint& e2top,
+                    ZPoint& pt) { OutlineMesh::carryAttributes(e1bot, e1top, e2bot, e2top, pt, vertices); });
 }
 
 } // namespace
 
 void OutlineMesh::setProfile(const ScaleProfile& profile)
 {
-    crossSection = {profile.tunnelWidth() / 2,         profile.tunnelHeight(),
-                    profile.railHeight(),              profile.embankmentTopWidth() / 2,
-                    profile.embankmentBottomWidth() / 2, profile.embankmentHeight()};
+    crossSection = {profile.tunnelWidth() / 2,
+                    profile.tunnelHeight(),
+                    profile.railHeight(),
+                    profile.embankmentTopWidth() / 2,
+                    profile.embankmentBottomWidth() / 2,
+                    profile.embankmentHeight()};
 }
 
 void OutlineMesh::addSection(Point3 c, Point3 n, OutlineVertices& vertices, const Placement& placement)
 {
     if (crossSection.size() < 6)
         return; // no profile yet: nothing to build from
-    const double W = crossSection[HalfTunnelWidth], H = crossSection[TunnelHeight], R = crossSection[RailHeight];
+    const double W = crossSection[HalfTunnelWidth], H = crossSection[TunnelHeight],
+                 R = crossSection[RailHeight];
     const double T = crossSection[HalfTopWidth], B = crossSection[HalfBottomWidth],
                  E = crossSection[EmbankmentHeight];
     const Vector4 roofDown{0, 0, -1, 0}, up{0, 0, 1, 0};
@@ -112,8 +119,8 @@ ZPaths OutlineMesh::subtractPaths(const ZPaths& a, const ZPaths& b, OutlineVerti
 void OutlineMesh::carryAttributes(const ZPoint& e1bot, const ZPoint& e1top, const ZPoint& e2bot,
                                   const ZPoint& e2top, ZPoint& pt, OutlineVertices& vertices)
 {
-    const OutlineVertex ends[4] = {recordOf(e1bot, vertices), recordOf(e1top, vertices), recordOf(e2bot, vertices),
-                                   recordOf(e2top, vertices)};
+    const OutlineVertex ends[4] = {recordOf(e1bot, vertices), recordOf(e1top, vertices),
+                                   recordOf(e2bot, vertices), recordOf(e2top, vertices)};
     OutlineVertex v;
     v.x = pt.X / 1000.0;
     v.y = pt.Y / 1000.0;
@@ -129,7 +136,8 @@ void OutlineMesh::carryAttributes(const ZPoint& e1bot, const ZPoint& e1top, cons
         sum[3] += e.dw;
     }
     if (allRoof) {
-        const double length = std::sqrt(sum[0] * sum[0] + sum[1] * sum[1] + sum[2] * sum[2] + sum[3] * sum[3]);
+        const double length =
+            std::sqrt(sum[0] * sum[0] + sum[1] * sum[1] + sum[2] * sum[2] + sum[3] * sum[3]);
         const double f = length > 0 ? 1 / length : 1;
         v.dx = sum[0] * f;
         v.dy = sum[1] * f;

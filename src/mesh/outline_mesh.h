@@ -26,8 +26,8 @@ public:
     // e2bot-e2top its own record: the plan position of pt, the mean height of
     // the four edge ends, and the normalised sum of their directions when all
     // four are roof vertices, (0, 0, 1, 0) otherwise.
-    static void carryAttributes(const ZPoint& e1bot, const ZPoint& e1top, const ZPoint& e2bot, const ZPoint& e2top,
-                                ZPoint& pt, OutlineVertices& vertices);
+    static void carryAttributes(const ZPoint& e1bot, const ZPoint& e1top, const ZPoint& e2bot,
+                                const ZPoint& e2top, ZPoint& pt, OutlineVertices& vertices);
 
     // Builds tunnelList (roof, and walls where the footprint is not cut away
     // by its own or a linked item's clearance) and bodyList (embankment top
@@ -46,8 +46,14 @@ public:
 
     // Tunnel half width W, tunnel height H, rail height R, embankment top and
     // bottom half widths T and B, embankment height E, in that order.
-    enum CrossSection { HalfTunnelWidth = 0, TunnelHeight, RailHeight, HalfTopWidth, HalfBottomWidth,
-                        EmbankmentHeight };
+    enum CrossSection {
+        HalfTunnelWidth = 0,
+        TunnelHeight,
+        RailHeight,
+        HalfTopWidth,
+        HalfBottomWidth,
+        EmbankmentHeight
+    };
 
     std::vector<CTrackObj*> linkedItems;
     ZPaths footprint;

@@ -36,8 +36,9 @@ bool joinsAtLevel(int level, int section, bool last)
 void RailMesh::setProfile(const ScaleProfile& profile)
 {
     const double g = profile.gauge(), w = profile.railWidth(), r = profile.railHeight();
-    railTemplate = {{-g / 2 - w, -r}, {-g / 2 - w, 0}, {-g / 2 - w, 0}, {-g / 2, 0}, {-g / 2, 0}, {-g / 2, -r},
-                    {g / 2, -r},      {g / 2, 0},      {g / 2, 0},      {g / 2 + w, 0}, {g / 2 + w, 0}, {g / 2 + w, -r}};
+    railTemplate = {{-g / 2 - w, -r}, {-g / 2 - w, 0}, {-g / 2 - w, 0}, {-g / 2, 0},
+                    {-g / 2, 0},      {-g / 2, -r},    {g / 2, -r},     {g / 2, 0},
+                    {g / 2, 0},       {g / 2 + w, 0},  {g / 2 + w, 0},  {g / 2 + w, -r}};
     const double top = profile.embankmentTopWidth() / 2, bottom = profile.embankmentBottomWidth() / 2;
     const double e = profile.embankmentHeight();
     embankmentTemplate = {{top, -r}, {bottom, -e}, {-bottom, -e}, {-top, -r}};
@@ -77,7 +78,8 @@ void RailMesh::addSection(Point3 p, Point3 n, int flags, int colour)
         pushPoint(embankmentVertices, p, n, offset, height);
     const Point3 embankmentNormalOrder[4] = {n, up, n, up};
     for (int i = 0; i < 4; ++i) {
-        push(embankmentNormals, embankmentNormalOrder[i].x, embankmentNormalOrder[i].y, embankmentNormalOrder[i].z);
+        push(embankmentNormals, embankmentNormalOrder[i].x, embankmentNormalOrder[i].y,
+             embankmentNormalOrder[i].z);
         push(embankmentColours, kBallastShades[i][0], kBallastShades[i][1], kBallastShades[i][2]);
         push(embankmentLayerColours, ((colour >> 16) & 255) / 255.0, ((colour >> 8) & 255) / 255.0,
              (colour & 255) / 255.0);

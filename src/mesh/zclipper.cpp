@@ -28,7 +28,8 @@ struct PlanKeyHash {
     std::size_t operator()(const PlanKey& k) const
     {
         const std::uint64_t h = static_cast<std::uint64_t>(k.x) * 0x9E3779B97F4A7C15ull;
-        return static_cast<std::size_t>(h ^ (static_cast<std::uint64_t>(k.y) + 0x7F4A7C159E3779B9ull + (h << 6)));
+        return static_cast<std::size_t>(h ^
+                                        (static_cast<std::uint64_t>(k.y) + 0x7F4A7C159E3779B9ull + (h << 6)));
     }
 };
 
@@ -43,14 +44,15 @@ void addVerticesTo(ZByPosition& zAt, const ZPaths& paths)
 
 } // namespace
 
-ZPaths clipZPaths(const ZPaths& subject, const ZPaths& clip, ZClipOperation operation, const ZFillFunction& fill)
+ZPaths clipZPaths(const ZPaths& subject, const ZPaths& clip, ZClipOperation operation,
+                  const ZFillFunction& fill)
 {
     ClipperLib::Clipper clipper;
     clipper.AddPaths(toClipper(subject), ClipperLib::ptSubject, true);
     clipper.AddPaths(toClipper(clip), ClipperLib::ptClip, true);
     ClipperLib::Paths solution;
-    clipper.Execute(operation == ZClipOperation::Union ? ClipperLib::ctUnion : ClipperLib::ctDifference, solution,
-                    ClipperLib::pftEvenOdd, ClipperLib::pftEvenOdd);
+    clipper.Execute(operation == ZClipOperation::Union ? ClipperLib::ctUnion : ClipperLib::ctDifference,
+                    solution, ClipperLib::pftEvenOdd, ClipperLib::pftEvenOdd);
 
     ZByPosition zAt;
     addVerticesTo(zAt, subject);

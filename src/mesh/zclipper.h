@@ -13,11 +13,12 @@
 // found and handed, with the point, to the fill function, which sets pt.Z.
 
 // Called for a new intersection point pt of the edges e1a-e1b and e2a-e2b.
-using ZFillFunction =
-    std::function<void(const ZPoint& e1a, const ZPoint& e1b, const ZPoint& e2a, const ZPoint& e2b, ZPoint& pt)>;
+using ZFillFunction = std::function<void(const ZPoint& e1a, const ZPoint& e1b, const ZPoint& e2a,
+                                         const ZPoint& e2b, ZPoint& pt)>;
 
 enum class ZClipOperation { Union, Difference };
 
 // Returns subject op clip. Throws ClipperLib::clipperException ("Coordinate
 // outside allowed range") for a coordinate Clipper cannot take.
-ZPaths clipZPaths(const ZPaths& subject, const ZPaths& clip, ZClipOperation operation, const ZFillFunction& fill);
+ZPaths clipZPaths(const ZPaths& subject, const ZPaths& clip, ZClipOperation operation,
+                  const ZFillFunction& fill);

@@ -10,7 +10,8 @@
 
 namespace {
 
-const std::string kHeader = "   geometry IndexedFaceSet{\n    solid FALSE\n    coord Coordinate {\n     point [\n   ";
+const std::string kHeader =
+    "   geometry IndexedFaceSet{\n    solid FALSE\n    coord Coordinate {\n     point [\n   ";
 
 OutlineVertex at(double x, double y, double z)
 {
@@ -30,8 +31,8 @@ ZPath pathOver(std::int64_t first, std::int64_t count)
 
 TEST(MeshVrml, EmbankmentOfTwoSixPointPathsWritesThreeLinesOfFour)
 {
-    OutlineVertices vertices = {at(0, 1, 1),   at(1, 1, 1),   at(2, 2, 1),   at(2, 3, 1),
-                                at(1, 4, 1),   at(0, 3, 1),   at(10, 1, 0.5), at(11, 1, 0.5),
+    OutlineVertices vertices = {at(0, 1, 1),    at(1, 1, 1),    at(2, 2, 1),    at(2, 3, 1),
+                                at(1, 4, 1),    at(0, 3, 1),    at(10, 1, 0.5), at(11, 1, 0.5),
                                 at(12, 2, 0.5), at(12, 3, 0.5), at(11, 4, 0.5), at(10, 3, 0.5)};
     std::ostringstream out;
     writeEmbankment(out, "TRACK_EMBANKMENT", {pathOver(0, 6)}, {pathOver(6, 6)}, vertices);
@@ -68,7 +69,8 @@ TEST(MeshVrml, NumbersThatAreNotFiniteAreWrittenAsZero)
     const std::string text = out.str();
     EXPECT_EQ(text.find("nan"), std::string::npos);
     EXPECT_EQ(text.find("inf"), std::string::npos);
-    EXPECT_NE(text.find("      0.0000    0.0000   -1.0000      1.0000    2.0000    0.0000\n"), std::string::npos)
+    EXPECT_NE(text.find("      0.0000    0.0000   -1.0000      1.0000    2.0000    0.0000\n"),
+              std::string::npos)
         << text;
 }
 

@@ -288,8 +288,8 @@ TEST(OutlineMeshClipping, CoordinateOutOfRangeRaisesAnExceptionTheCallerCatches)
 TEST(OutlineMeshCarry, MixedEdgesGiveAnUpwardDirectionAndTheMeanHeight)
 {
     OutlineVertices vertices = {
-        {0, 0, 1, 1, 0, 0, -1, 0},  {0, 0, 2, 1, 0, 0, -1, 0}, {0, 0, 3, 1, 0, 0, -1, 0},
-        {0, 0, 6, 1, 0, 0, 1, 0},   {0, 0, 4, 1, 0.6, 0, -0.8, 0},
+        {0, 0, 1, 1, 0, 0, -1, 0}, {0, 0, 2, 1, 0, 0, -1, 0},     {0, 0, 3, 1, 0, 0, -1, 0},
+        {0, 0, 6, 1, 0, 0, 1, 0},  {0, 0, 4, 1, 0.6, 0, -0.8, 0},
     };
     ZPoint pt{1500, -2500, 0};
     OutlineMesh::carryAttributes({0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {0, 0, 3}, pt, vertices);

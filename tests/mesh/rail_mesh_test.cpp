@@ -135,7 +135,8 @@ TEST(RailMeshHelix, TubeAndEmbankmentTopAndFootPerJoint)
     EXPECT_EQ(mesh.helixFrameIndices.size(), 2u * 18);
     EXPECT_EQ(mesh.embankmentIndices[0].size(), 2u * 24);
     // The second joint, sections 1 to 2: walls and roof between frame bases 4 and 8.
-    const std::vector<int> secondJoint(mesh.helixFrameIndices.begin() + 18, mesh.helixFrameIndices.begin() + 24);
+    const std::vector<int> secondJoint(mesh.helixFrameIndices.begin() + 18,
+                                       mesh.helixFrameIndices.begin() + 24);
     EXPECT_EQ(secondJoint, (std::vector<int>{4, 8, 9, 4, 9, 5}));
     // The first joint's foot and top faces come before its slopes.
     const std::vector<int> faces(mesh.embankmentIndices[0].begin(), mesh.embankmentIndices[0].begin() + 12);

@@ -12,7 +12,10 @@ namespace {
 
 ZPath square(std::int64_t x, std::int64_t y, std::int64_t size, std::int64_t firstZ)
 {
-    return {{x, y, firstZ}, {x + size, y, firstZ + 1}, {x + size, y + size, firstZ + 2}, {x, y + size, firstZ + 3}};
+    return {{x, y, firstZ},
+            {x + size, y, firstZ + 1},
+            {x + size, y + size, firstZ + 2},
+            {x, y + size, firstZ + 3}};
 }
 
 struct Crossing {

@@ -137,8 +137,8 @@ protected:
 {
     if (std::abs(p.r - r) <= tolerance && std::abs(p.g - g) <= tolerance && std::abs(p.b - b) <= tolerance)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "pixel (" << p.r << ", " << p.g << ", " << p.b << "), expected (" << r
-                                         << ", " << g << ", " << b << ")";
+    return ::testing::AssertionFailure() << "pixel (" << p.r << ", " << p.g << ", " << p.b << "), expected ("
+                                         << r << ", " << g << ", " << b << ")";
 }
 
 const int kTunnel[3] = {178, 178, 229};
@@ -282,8 +282,10 @@ TEST_F(MeshGl, EmbankmentInLayerOrFixedColour)
     const struct {
         bool byLayer, direct;
         int r, g, b;
-    } cases[] = {{true, false, 255, 128, 0}, {false, false, 147, 141, 133},
-                 {true, true, 255, 128, 0},  {false, true, 147, 141, 133}};
+    } cases[] = {{true, false, 255, 128, 0},
+                 {false, false, 147, 141, 133},
+                 {true, true, 255, 128, 0},
+                 {false, true, 147, 141, 133}};
     for (const auto& c : cases) {
         look(-1, -6, 12);
         if (c.direct)
@@ -320,7 +322,8 @@ TEST_F(MeshGl, RailArraysByLevelOfDetail)
         int level;
         bool byLayer;
         bool rails, embankment;
-    } cases[] = {{0, true, true, true}, {1, false, true, true}, {2, true, false, true}, {3, true, false, false}};
+    } cases[] = {
+        {0, true, true, true}, {1, false, true, true}, {2, true, false, true}, {3, true, false, false}};
     for (const auto& c : cases) {
         look(-0.7, -1.2, 2.4);
         rails.drawArrays(c.level, c.byLayer);

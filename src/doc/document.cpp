@@ -77,12 +77,15 @@ void CRavloViewerDoc::postLoad()
 
     for (CTrackObj* t = trackItems; t; t = t->nextTrack())
         t->initDraw(outlineVertices);
+    // Display lists are compiled into the view's context; without one they
+    // are skipped (see glContextCurrent).
+    if (glContext)
+        glContext->makeContextCurrent();
     for (CXObj* o = otherItems; o; o = o->nextOther())
         o->buildGeometry();
     trimFootprints();
-    if (glContext && glContext->makeContextCurrent())
-        for (CTrackObj* t = trackItems; t; t = t->nextTrack())
-            t->buildDisplayLists(outlineVertices);
+    for (CTrackObj* t = trackItems; t; t = t->nextTrack())
+        t->buildDisplayLists(outlineVertices);
 
     if (!tables.loadMessages.empty() && messageSink)
         messageSink->showLoadMessages(tables.loadMessages);

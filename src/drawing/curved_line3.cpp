@@ -97,6 +97,8 @@ void CurvedLine3::buildGeometry()
 
 void CurvedLine3::compileLine()
 {
+    if (!glContextCurrent())
+        return;
     if (list == 0)
         list = glGenLists(1);
     if (list == 0) {

@@ -58,6 +58,8 @@ void Line3::buildGeometry()
         buildBandList(band, red, green, blue);
         return;
     }
+    if (!glContextCurrent())
+        return;
     if (list == 0)
         list = glGenLists(1);
     if (list == 0) {

@@ -82,6 +82,8 @@ void PolyLine3::buildGeometry()
         if (!hasBase)
             return;
     }
+    if (!glContextCurrent())
+        return;
     if (list == 0)
         list = glGenLists(1);
     if (list == 0) {

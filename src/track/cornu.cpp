@@ -20,7 +20,6 @@ Cornu::Cornu(const std::string& line, LayoutTables& tables, LayoutStream& in, do
 {
     const std::vector<std::string> t = LineTokenizer(line).splitTokens(" \t");
     readHeader(t);
-    tables.requireLayer(number, layer);
     outline.setProfile(tables.profile(scale));
     length = startLength;
     readBody(in, keyword);

@@ -14,7 +14,6 @@ Joint::Joint(const std::string& line, LayoutTables& tables, LayoutStream& in) : 
 {
     const std::vector<std::string> t = LineTokenizer(line).splitTokens(" \t");
     readHeader(t);
-    tables.requireLayer(number, layer);
     readBody(in, "JOINT");
 }
 

@@ -28,6 +28,7 @@ void CTrackObj::readHeader(const std::vector<std::string>& t)
     layer = parseInt(tokenAt(t, 2));
     scale = tokenAt(t, 6);
     visible = parseInt(tokenAt(t, 7));
+    tables->requireLayer(number, layer);
 }
 
 void CTrackObj::readBody(LayoutStream& in, const char* keyword)

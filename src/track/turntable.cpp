@@ -13,7 +13,6 @@ TurnTable::TurnTable(const std::string& line, LayoutTables& tables, LayoutStream
     originX = parseDouble(tokenAt(t, 8));
     originY = parseDouble(tokenAt(t, 9));
     radius = parseDouble(tokenAt(t, 11));
-    tables.requireLayer(number, layer);
     readBody(in, "TURNTABLE");
     computeDimensions();
 }

@@ -13,7 +13,6 @@ public:
     PlainTrack(const std::string& line, LayoutTables& t, LayoutStream& in) : CTrackObj(t)
     {
         readHeader(LineTokenizer(line).splitTokens(" \t"));
-        tables->requireLayer(number, layer);
         readBody(in, "PLAIN");
     }
 };

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test: the core
 # tests, the window tests under Xvfb when there is no display, the core tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# formatting check.
+# again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -24,5 +23,3 @@ cmake --build build-asan -j"$(nproc)"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -L core --output-on-failure -j"$(nproc)"
 
-echo "== formatting"
-scripts/check-format.sh

@@ -21,7 +21,7 @@ void ElevationSearch::record(int end, double distance, int predecessor)
     prev[end] = predecessor;
 }
 
-ElevationPath ElevationSearch::run(int start)
+ElevationPath ElevationSearch::run(int start, const HeightRange* known)
 {
     ElevationPath result;
     touched.clear();
@@ -42,6 +42,8 @@ ElevationPath ElevationSearch::run(int start)
     const double startZ = ends[start].position.z;
     int best = -1;
     double bestGrade = 0.0;
+    // The largest height difference any candidate can have from the start.
+    const double reach = known ? std::max(std::fabs(known->high - startZ), std::fabs(known->low - startZ)) : 0.0;
 
     while (!heap.empty()) {
         std::pop_heap(heap.begin(), heap.end(), later);
@@ -52,6 +54,10 @@ ElevationPath ElevationSearch::run(int start)
         // again would record the same distances and predecessors.
         if (d > dist[u] || done[u] == generation)
             continue;
+        // Every end still to come lies at d or farther, so its grade is at
+        // most reach / d (division rounds monotonically).
+        if (known && best >= 0 && reach / d < bestGrade)
+            break;
         done[u] = generation;
         const EndPoint& here = ends[u];
         if (here.elevationDefined && u != start) {

@@ -17,7 +17,14 @@ class ElevationSearch {
 public:
     explicit ElevationSearch(const std::vector<EndPoint>& ends);
 
-    ElevationPath run(int start);
+    // With a range holding the height of every end of known height, the
+    // search stops once no end farther away can beat the steepest climb
+    // found: the result is the same, the ends beyond are not visited.
+    struct HeightRange {
+        double low;
+        double high;
+    };
+    ElevationPath run(int start, const HeightRange* known = nullptr);
 
     // The ends the last search recorded a distance for: its result can only
     // change when one of them changes its height or becomes known.

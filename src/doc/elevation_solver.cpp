@@ -51,6 +51,13 @@ public:
 
     void run()
     {
+        bool first = true;
+        for (const EndPoint& e : ends)
+            if (e.elevationDefined) {
+                range.low = first ? e.position.z : std::min(range.low, e.position.z);
+                range.high = first ? e.position.z : std::max(range.high, e.position.z);
+                first = false;
+            }
         for (int s = 0; s < static_cast<int>(ends.size()); ++s)
             if (ends[s].elevationDefined)
                 refresh(s);
@@ -61,12 +68,24 @@ public:
             const int winner = ranking.rbegin()->second;
             const std::vector<std::pair<int, double>> path = results[winner].climb.path;
             dirty.clear();
+            bool widened = false;
             for (const auto& [n, h] : path) {
                 if (!ends[n].elevationDefined)
                     dirty.push_back(n);
                 ends[n].elevationDefined = true;
-                ends[n].position.z = singlePrecision(h);
+                const double z = singlePrecision(h);
+                ends[n].position.z = z;
+                widened = widened || z < range.low || z > range.high;
+                range.low = std::min(range.low, z);
+                range.high = std::max(range.high, z);
             }
+            // Rounding can carry a height just outside the known range (only
+            // when heights were not single precision to begin with): the
+            // searches cut short with the narrower range are redone.
+            if (widened)
+                for (int s = 0; s < static_cast<int>(ends.size()); ++s)
+                    if (ends[s].elevationDefined)
+                        dirty.push_back(s);
             for (const auto& [n, h] : path) {
                 for (const auto& [start, version] : watchers[n])
                     if (results[start].version == version)
@@ -92,7 +111,7 @@ private:
         if (r.climb.grade >= 0)
             ranking.erase({r.climb.grade, s});
         ++r.version;
-        r.climb = search.run(s);
+        r.climb = search.run(s, &range);
         if (r.climb.grade >= 0)
             ranking.emplace(r.climb.grade, s);
         for (int n : search.recorded())
@@ -105,6 +124,7 @@ private:
     // For every end, the starts (with the version of their search) that recorded it.
     std::vector<std::vector<std::pair<int, unsigned>>> watchers;
     std::set<std::pair<double, int>> ranking;
+    ElevationSearch::HeightRange range{0.0, 0.0};
 };
 
 // True when every link from a to b has a link back from b to a, so that

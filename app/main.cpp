@@ -7,6 +7,7 @@
 #include "headless.h"
 #include "window.h"
 #include "render.h"
+#include "report.h"
 
 int main(int argc, char** argv)
 {
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
         return runCheck(c);
     case CommandLine::ExportVrml:
         return runExportVrml(c);
+    case CommandLine::Report:
+        return runReport(c);
     case CommandLine::Render:
         return runRender(c);
     case CommandLine::Window:

@@ -7,8 +7,21 @@
 #include "doc/end_point.h"
 
 ElevationSearch::ElevationSearch(const std::vector<EndPoint>& ends)
-    : ends(ends), dist(ends.size()), prev(ends.size()), stamp(ends.size(), 0), done(ends.size(), 0)
+    : first(ends.size() + 1, 0), known(ends.size()), height(ends.size()), dist(ends.size()),
+      prev(ends.size()), stamp(ends.size(), 0), done(ends.size(), 0)
 {
+    for (std::size_t e = 0; e < ends.size(); ++e) {
+        first[e + 1] = first[e] + ends[e].neighbours.size();
+        known[e] = ends[e].elevationDefined ? 1 : 0;
+        height[e] = ends[e].position.z;
+    }
+    targets.reserve(first.back());
+    weights.reserve(first.back());
+    for (const EndPoint& e : ends)
+        for (const auto& [v, w] : e.neighbours) {
+            targets.push_back(v);
+            weights.push_back(w);
+        }
 }
 
 void ElevationSearch::record(int end, double distance, int predecessor)
@@ -21,11 +34,11 @@ void ElevationSearch::record(int end, double distance, int predecessor)
     prev[end] = predecessor;
 }
 
-ElevationPath ElevationSearch::run(int start, const HeightRange* known)
+ElevationPath ElevationSearch::run(int start, const HeightRange* range)
 {
     ElevationPath result;
     touched.clear();
-    if (start < 0 || start >= static_cast<int>(ends.size()))
+    if (start < 0 || start >= static_cast<int>(known.size()))
         return result;
     if (++generation == 0) {  // the stamps wrapped round: forget them all
         std::fill(stamp.begin(), stamp.end(), 0);
@@ -38,12 +51,12 @@ ElevationPath ElevationSearch::run(int start, const HeightRange* known)
     heap.clear();
     record(start, 0.0, -1);
     heap.emplace_back(0.0, start);
-    const bool startKnown = ends[start].elevationDefined;
-    const double startZ = ends[start].position.z;
+    const bool startKnown = known[start] != 0;
+    const double startZ = height[start];
     int best = -1;
     double bestGrade = 0.0;
     // The largest height difference any candidate can have from the start.
-    const double reach = known ? std::max(std::fabs(known->high - startZ), std::fabs(known->low - startZ)) : 0.0;
+    const double maxRise = range ? std::max(std::fabs(range->high - startZ), std::fabs(range->low - startZ)) : 0.0;
 
     while (!heap.empty()) {
         std::pop_heap(heap.begin(), heap.end(), later);
@@ -55,24 +68,25 @@ ElevationPath ElevationSearch::run(int start, const HeightRange* known)
         if (d > dist[u] || done[u] == generation)
             continue;
         // Every end still to come lies at d or farther, so its grade is at
-        // most reach / d (division rounds monotonically).
-        if (known && best >= 0 && reach / d < bestGrade)
+        // most maxRise / d (division rounds monotonically).
+        if (range && best >= 0 && maxRise / d < bestGrade)
             break;
         done[u] = generation;
-        const EndPoint& here = ends[u];
-        if (here.elevationDefined && u != start) {
-            const double grade = std::fabs(here.position.z - startZ) / d;
+        const bool hereKnown = known[u] != 0;
+        if (hereKnown && u != start) {
+            const double grade = std::fabs(height[u] - startZ) / d;
             if (best < 0 || grade > bestGrade || (grade == bestGrade && u > best)) {
                 best = u;
                 bestGrade = grade;
             }
             continue;
         }
-        for (const auto& [v, w] : here.neighbours) {
-            const double reach = d + w;
+        for (std::size_t k = first[u]; k < first[u + 1]; ++k) {
+            const int v = targets[k];
+            const double reach = d + weights[k];
             if (isRecorded(v) && reach > dist[v])
                 continue;
-            if (here.elevationDefined && ends[v].elevationDefined)
+            if (hereKnown && known[v])
                 continue;
             record(v, reach, u);
             heap.emplace_back(reach, v);
@@ -82,7 +96,7 @@ ElevationPath ElevationSearch::run(int start, const HeightRange* known)
 
     if (best < 0)
         return result;
-    const double slope = startKnown ? (ends[best].position.z - startZ) / dist[best] : 0.0;
+    const double slope = startKnown ? (height[best] - startZ) / dist[best] : 0.0;
     for (int n = best; n != -1; n = prev[n])
         result.path.emplace_back(n, dist[n] * slope + startZ);
     std::reverse(result.path.begin(), result.path.end());

@@ -4,17 +4,12 @@
 #include <cmath>
 #include <set>
 
+#include "doc/climb_ranking.h"
 #include "doc/elevation_search.h"
 #include "doc/layout_tables.h"
 #include "track/track_obj.h"
 
 namespace {
-
-// Heights fixed by the solver are kept at single precision.
-double singlePrecision(double value)
-{
-    return static_cast<double>(static_cast<float>(value));
-}
 
 // Appends to end r's neighbours the ends of one item other than r's own end
 // self, each with the track length between. Lengths below 0.001 inch (or not numbers) count as 0.001:
@@ -37,95 +32,6 @@ CTrackObj* findItem(const LayoutTables& tables, int number)
     const auto it = tables.itemsByNumber.find(number);
     return it == tables.itemsByNumber.end() ? nullptr : it->second;
 }
-
-// Phase 1: the best climb of every end of known height, kept between rounds.
-// A start's search is run again only when an end it recorded has just been
-// fixed, which gives exactly the results of searching from every known end in
-// every round.
-class ClimbRanking {
-public:
-    explicit ClimbRanking(std::vector<EndPoint>& ends)
-        : ends(ends), search(ends), results(ends.size()), watchers(ends.size())
-    {
-    }
-
-    void run()
-    {
-        bool first = true;
-        for (const EndPoint& e : ends)
-            if (e.elevationDefined) {
-                range.low = first ? e.position.z : std::min(range.low, e.position.z);
-                range.high = first ? e.position.z : std::max(range.high, e.position.z);
-                first = false;
-            }
-        for (int s = 0; s < static_cast<int>(ends.size()); ++s)
-            if (ends[s].elevationDefined)
-                refresh(s);
-        std::vector<int> dirty;
-        while (!ranking.empty()) {
-            // The steepest climb; among equal grades the larger start number,
-            // which is where its path (starting with the start) compares larger.
-            const int winner = ranking.rbegin()->second;
-            const std::vector<std::pair<int, double>> path = results[winner].climb.path;
-            dirty.clear();
-            bool widened = false;
-            for (const auto& [n, h] : path) {
-                if (!ends[n].elevationDefined)
-                    dirty.push_back(n);
-                ends[n].elevationDefined = true;
-                const double z = singlePrecision(h);
-                ends[n].position.z = z;
-                widened = widened || z < range.low || z > range.high;
-                range.low = std::min(range.low, z);
-                range.high = std::max(range.high, z);
-            }
-            // Rounding can carry a height just outside the known range (only
-            // when heights were not single precision to begin with): the
-            // searches cut short with the narrower range are redone.
-            if (widened)
-                for (int s = 0; s < static_cast<int>(ends.size()); ++s)
-                    if (ends[s].elevationDefined)
-                        dirty.push_back(s);
-            for (const auto& [n, h] : path) {
-                for (const auto& [start, version] : watchers[n])
-                    if (results[start].version == version)
-                        dirty.push_back(start);
-                watchers[n].clear();
-            }
-            std::sort(dirty.begin(), dirty.end());
-            dirty.erase(std::unique(dirty.begin(), dirty.end()), dirty.end());
-            for (int s : dirty)
-                refresh(s);
-        }
-    }
-
-private:
-    struct StartResult {
-        ElevationPath climb;
-        unsigned version = 0;
-    };
-
-    void refresh(int s)
-    {
-        StartResult& r = results[s];
-        if (r.climb.grade >= 0)
-            ranking.erase({r.climb.grade, s});
-        ++r.version;
-        r.climb = search.run(s, &range);
-        if (r.climb.grade >= 0)
-            ranking.emplace(r.climb.grade, s);
-        for (int n : search.recorded())
-            watchers[n].emplace_back(s, r.version);
-    }
-
-    std::vector<EndPoint>& ends;
-    ElevationSearch search;
-    std::vector<StartResult> results;
-    // For every end, the starts (with the version of their search) that recorded it.
-    std::vector<std::vector<std::pair<int, unsigned>>> watchers;
-    std::set<std::pair<double, int>> ranking;
-    ElevationSearch::HeightRange range{0.0, 0.0};
-};
 
 // True when every link from a to b has a link back from b to a, so that
 // ends reach each other both ways.
@@ -237,6 +143,7 @@ void levelDeadEnds(std::vector<EndPoint>& ends)
         for (const auto& [n, h] : r.path) {
             ends[n].elevationDefined = true;
             ends[n].position.z = z;
+            search.markKnown(n, z);
         }
     }
 }

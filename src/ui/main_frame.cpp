@@ -111,8 +111,8 @@ void CMainFrame::createFileMenu()
     QAction* print = addCommand(fileMenu, CmdPrint, QStringLiteral("&Print..."));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QAction::triggered, this, &CMainFrame::onPrint);
-    connect(addCommand(fileMenu, CmdPrintPreview, QStringLiteral("Print Pre&view")), &QAction::triggered, this,
-            &CMainFrame::onPrintPreview);
+    connect(addCommand(fileMenu, CmdPrintPreview, QStringLiteral("Print Pre&view")), &QAction::triggered,
+            this, &CMainFrame::onPrintPreview);
     connect(addCommand(fileMenu, CmdPrintSetup, QStringLiteral("P&rint Setup...")), &QAction::triggered, this,
             &CMainFrame::onPrintSetup);
     fileMenu->addSeparator();
@@ -120,7 +120,8 @@ void CMainFrame::createFileMenu()
     QAction* recent = addCommand(fileMenu, CmdRecentFile, QStringLiteral("Recent File"));
     recent->setEnabled(false);
     recentSeparator = fileMenu->addSeparator();
-    connect(addCommand(fileMenu, CmdExit, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(addCommand(fileMenu, CmdExit, QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
     rebuildRecentFiles();
     // Ctrl+S (Save) has no command: the layout file is never written.
 }
@@ -182,7 +183,8 @@ void CMainFrame::createToolbar()
         int command;
         QIcon (*picture)();
     };
-    const Button modes[] = {{CmdZoom, zoomPicture}, {CmdPan, panPicture}, {CmdTurn, turnPicture}, {CmdRoll, rollPicture}};
+    const Button modes[] = {
+        {CmdZoom, zoomPicture}, {CmdPan, panPicture}, {CmdTurn, turnPicture}, {CmdRoll, rollPicture}};
     int mode = 1;
     for (const Button& b : modes) {
         QAction* button = bar->addAction(b.picture(), QString());
@@ -289,8 +291,9 @@ bool CMainFrame::openLayout(const QString& path)
     const bool opened = viewWidget->openLayout(path.toStdString());
     QApplication::restoreOverrideCursor();
     if (!opened) {
-        QMessageBox::warning(this, AppTitle,
-                             QStringLiteral("Cannot open the layout file \"%1\".").arg(QDir::toNativeSeparators(path)));
+        QMessageBox::warning(
+            this, AppTitle,
+            QStringLiteral("Cannot open the layout file \"%1\".").arg(QDir::toNativeSeparators(path)));
         if (recentFiles.entries().contains(path)) {
             recentFiles.remove(path);
             rebuildRecentFiles();

@@ -137,7 +137,8 @@ TEST_F(BasePlaneDialogTest, SwatchShowsThePlaneColour)
     const QRect swatch = FloorLevel::swatchRect();
     // The display may hold fewer bits per channel: compare within a step.
     auto near = [](QRgb pixel, QColor expected) {
-        return std::abs(qRed(pixel) - expected.red()) <= 8 && std::abs(qGreen(pixel) - expected.green()) <= 8 &&
+        return std::abs(qRed(pixel) - expected.red()) <= 8 &&
+               std::abs(qGreen(pixel) - expected.green()) <= 8 &&
                std::abs(qBlue(pixel) - expected.blue()) <= 8;
     };
     EXPECT_TRUE(near(image.pixel(swatch.left() + 3, swatch.top() + 3), QColor(0, 0, 255)));

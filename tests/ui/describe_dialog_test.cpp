@@ -78,8 +78,8 @@ TEST_F(DescribeDialogTest, ShowsRowsAndPointFieldsAtTheirPixelRectangles)
         bool enabled;
     };
     const Field fields[] = {
-        {100, "2.54", QRect(100, 72, 95, 20), false}, {101, "5.08", QRect(200, 72, 95, 20), false},
-        {102, "2.54", QRect(300, 72, 95, 20), true},  {103, "7.62", QRect(100, 102, 95, 20), false},
+        {100, "2.54", QRect(100, 72, 95, 20), false},   {101, "5.08", QRect(200, 72, 95, 20), false},
+        {102, "2.54", QRect(300, 72, 95, 20), true},    {103, "7.62", QRect(100, 102, 95, 20), false},
         {104, "10.16", QRect(200, 102, 95, 20), false}, {105, "1.27", QRect(300, 102, 95, 20), true},
     };
     for (const Field& f : fields) {

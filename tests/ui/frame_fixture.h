@@ -41,7 +41,8 @@ struct FrameTest : ::testing::Test {
 
     void SetUp() override
     {
-        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("RavloViewer")).clear();
+        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("RavloViewer"))
+            .clear();
         frame = std::make_unique<CMainFrame>();
         frame->resize(800, 600);
         frame->show();

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +12,9 @@
 #include "doc/document.h"
 #include "frame_fixture.h"
 #include "modal_helper.h"
+#include "track/xbase.h"
 #include "ui/base_plane_dialog.h"
+#include "ui/describe_dialog.h"
 #include "ui/layers_dialog.h"
 
 namespace {
@@ -36,12 +39,12 @@ QStringList itemTexts(QMenu* menu)
 TEST_F(FrameTest, MenusHoldTheirItemsAndSeparators)
 {
     EXPECT_EQ(itemTexts(frame->menu("&File")),
-              QStringList({"&New", "&Open...", "Export VRML", "-", "&Print...", "Print Pre&view", "P&rint Setup...",
-                           "-", "Recent File", "-", "E&xit"}));
+              QStringList({"&New", "&Open...", "Export VRML", "-", "&Print...", "Print Pre&view",
+                           "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
     EXPECT_EQ(itemTexts(frame->menu("&Edit")), QStringList({"&Copy", "-"}));
     EXPECT_EQ(itemTexts(frame->menu("&View")),
-              QStringList({"&Status Bar", "Elevations", "Draw Tunnel", "Draw Structures", "Track Color by Layer", "-",
-                           "Manage Layers", "Units>", "-", "Base Plane"}));
+              QStringList({"&Status Bar", "Elevations", "Draw Tunnel", "Draw Structures",
+                           "Track Color by Layer", "-", "Manage Layers", "Units>", "-", "Base Plane"}));
     EXPECT_EQ(itemTexts(frame->menu("Units")), QStringList({"cm", "inch"}));
     EXPECT_EQ(itemTexts(frame->menu("&Help")), QStringList({"&About RavloViewer..."}));
     EXPECT_EQ(frame->action(CmdFileNew)->shortcut(), QKeySequence("Ctrl+N"));
@@ -234,8 +237,9 @@ TEST_F(FrameTest, RecentFileListKeepsFourEntries)
     }
     QSettings store("Local AppWizard-Generated Applications", "RavloViewer");
     for (int k = 1; k <= 4; ++k)
-        EXPECT_TRUE(store.value(QString("Recent File List/File%1").arg(k)).toString().endsWith(
-            QString("layout%1.mrv").arg(6 - k)));
+        EXPECT_TRUE(store.value(QString("Recent File List/File%1").arg(k))
+                        .toString()
+                        .endsWith(QString("layout%1.mrv").arg(6 - k)));
     EXPECT_FALSE(store.contains("Recent File List/File5"));
     // Opening one again moves it to the front without doubling it.
     ASSERT_TRUE(frame->openLayout(paths[3]));
@@ -301,6 +305,112 @@ TEST_F(FrameTest, ReadFileDialogFollowsAnOpenWithMessages)
     ASSERT_TRUE(frame->openLayout(writeLayout("undefined.mrv", "TURNTABLE 7 4 0 0 0 HO 1 0 0 0 6\nEND\n")));
     EXPECT_TRUE(watcher.fired());
     EXPECT_TRUE(lines.contains("Item 7: Layer 4 undefined ")) << lines.join("|").toStdString();
+}
+
+// Answers the "Save VRML File As" dialog with a path; records any message
+// box that follows.
+struct ExportAnswer {
+    QString title;
+    QStringList filters;
+    QString message;
+};
+
+// The action for the file dialog's watcher: records the dialog, starts
+// watching for a message box, and saves to the target.
+std::function<void(QWidget*)> answerExport(ExportAnswer& answer, const QString& target,
+                                           std::unique_ptr<ModalWatcher>& messages)
+{
+    return [&answer, target, &messages](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) {
+            modal->close();
+            return;
+        }
+        answer.title = dialog->windowTitle();
+        answer.filters = dialog->nameFilters();
+        messages = std::make_unique<ModalWatcher>([&answer](QWidget* box) {
+            if (auto* m = qobject_cast<QMessageBox*>(box))
+                answer.message = m->text();
+            box->close();
+        });
+        dialog->selectFile(target);
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+}
+
+TEST_F(FrameTest, ExportVrmlWritesTheChosenFile)
+{
+    ASSERT_TRUE(frame->openLayout(writeLayout("export.mrv", twoLayerLayout())));
+    ExportAnswer answer;
+    std::unique_ptr<ModalWatcher> messages;
+    ModalWatcher fileDialog(answerExport(answer, files.filePath("world"), messages));
+    frame->action(CmdExportVrml)->trigger();
+    EXPECT_EQ(answer.title, QString("Save VRML File As"));
+    EXPECT_EQ(answer.filters, QStringList({"VRML Files (*.wrl)", "All Files (*.*)"}));
+    QTest::qWait(50);
+    EXPECT_TRUE(answer.message.isEmpty()) << answer.message.toStdString();
+    // The default extension is added to a name typed without one.
+    std::ifstream in(files.filePath("world.wrl").toStdString());
+    std::string first;
+    std::getline(in, first);
+    EXPECT_EQ(first, "#VRML V2.0 utf8");
+}
+
+TEST_F(FrameTest, ExportVrmlFailureIsShownInAMessageBox)
+{
+    ASSERT_TRUE(frame->openLayout(writeLayout("export.mrv", twoLayerLayout())));
+    ExportAnswer answer;
+    std::unique_ptr<ModalWatcher> messages;
+    // A folder that does not exist: no file can be made there.
+    const QString target = files.filePath("no-such-folder/world.wrl");
+    ModalWatcher fileDialog(answerExport(answer, target, messages));
+    frame->action(CmdExportVrml)->trigger();
+    QTRY_VERIFY(!answer.message.isEmpty());
+    // The export's own reason, naming the file.
+    EXPECT_TRUE(answer.message.contains("world.wrl")) << answer.message.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(target));
+}
+
+// A window position over the track item with the given number, found by
+// picking down the middle column; (-1, -1) when there is none.
+QPoint positionOfItem(CRavloViewerView& view, int number)
+{
+    const int x = view.width() / 2;
+    for (int y = 0; y < view.height(); ++y) {
+        CXBase* item = view.pickItem(x, y);
+        if (item && item->number == number)
+            return QPoint(x, y);
+    }
+    return QPoint(-1, -1);
+}
+
+TEST_F(FrameTest, RightDoubleClickShowsTheItemInTheChosenUnit)
+{
+    ASSERT_TRUE(frame->openLayout(writeLayout("describe.mrv", twoLayerLayout())));
+    const QPoint over = positionOfItem(frame->view(), 2);
+    ASSERT_GE(over.y(), 0);
+    for (bool centimetres : {true, false}) {
+        SCOPED_TRACE(centimetres);
+        frame->action(centimetres ? CmdCentimetres : CmdInches)->trigger();
+        QString title, unit;
+        QStringList values;
+        ModalWatcher watcher([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CDescribeDialog*>(modal);
+            if (dialog) {
+                title = dialog->windowTitle();
+                unit = dialog->unitLabel()->text();
+                for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
+                    values << field->text();
+            }
+            modal->close();
+        });
+        QTest::mouseDClick(&frame->view(), Qt::RightButton, {}, over);
+        QTRY_VERIFY(watcher.fired());
+        EXPECT_TRUE(title.startsWith("T2")) << title.toStdString();
+        EXPECT_EQ(unit, centimetres ? QString("[cm]") : QString("[inch]"));
+        // The track is 40 inches long: 101.60 cm.
+        EXPECT_TRUE(values.contains(centimetres ? "101.60" : "40.00")) << values.join("|").toStdString();
+    }
 }
 
 } // namespace

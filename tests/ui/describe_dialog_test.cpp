@@ -149,7 +149,7 @@ TEST_F(DescribeDialogTest, EnterFocusOrderFollowsTheHeightFields)
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     dialog.activateWindow();
-    QTRY_VERIFY(dialog.isActiveWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isActiveWindow(); }));
     dialog.pointField(102)->setFocus();
     QTest::keyClick(dialog.pointField(102), Qt::Key_Return);
     EXPECT_EQ(dialog.focusWidget(), dialog.pointField(105));

@@ -47,7 +47,7 @@ struct FrameTest : ::testing::Test {
         frame->resize(800, 600);
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-        QTRY_VERIFY(frame->view().context() != nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return frame->view().context() != nullptr; }));
         frame->newDocument();
     }
     void TearDown() override

@@ -102,7 +102,7 @@ TEST_F(LayersDialogTest, ClickAppliesAtOnceAndRepaintsTheOwner)
     EXPECT_TRUE(doc.tables.layerVisible[1]);
     // A layer the dialog does not list keeps the value it had when filled.
     EXPECT_TRUE(doc.tables.layerVisible[7]);
-    QTRY_VERIFY(owner.paints > paintsBefore);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return owner.paints > paintsBefore; }));
 
     // The undefined layer can be switched on to show its items.
     clickBox(dialog->rows()[2].checkBox);

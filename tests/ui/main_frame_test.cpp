@@ -365,7 +365,7 @@ TEST_F(FrameTest, ExportVrmlFailureIsShownInAMessageBox)
     const QString target = files.filePath("no-such-folder/world.wrl");
     ModalWatcher fileDialog(answerExport(answer, target, messages));
     frame->action(CmdExportVrml)->trigger();
-    QTRY_VERIFY(!answer.message.isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !answer.message.isEmpty(); }));
     // The export's own reason, naming the file.
     EXPECT_TRUE(answer.message.contains("world.wrl")) << answer.message.toStdString();
     EXPECT_FALSE(QFileInfo::exists(target));
@@ -405,7 +405,7 @@ TEST_F(FrameTest, RightDoubleClickShowsTheItemInTheChosenUnit)
             modal->close();
         });
         QTest::mouseDClick(&frame->view(), Qt::RightButton, {}, over);
-        QTRY_VERIFY(watcher.fired());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.fired(); }));
         EXPECT_TRUE(title.startsWith("T2")) << title.toStdString();
         EXPECT_EQ(unit, centimetres ? QString("[cm]") : QString("[inch]"));
         // The track is 40 inches long: 101.60 cm.

@@ -97,14 +97,8 @@ void CurvedLine3::buildGeometry()
 
 void CurvedLine3::compileLine()
 {
-    if (!glContextCurrent())
+    if (!prepareDisplayList(list))
         return;
-    if (list == 0)
-        list = glGenLists(1);
-    if (list == 0) {
-        showGlMessage(kNoDisplayListMessage);
-        return;
-    }
     glNewList(list, GL_COMPILE);
     glBegin(GL_LINE_STRIP);
     for (const Point3& p : points)

@@ -58,14 +58,8 @@ void Line3::buildGeometry()
         buildBandList(band, red, green, blue);
         return;
     }
-    if (!glContextCurrent())
+    if (!prepareDisplayList(list))
         return;
-    if (list == 0)
-        list = glGenLists(1);
-    if (list == 0) {
-        showGlMessage(kNoDisplayListMessage);
-        return;
-    }
     glNewList(list, GL_COMPILE);
     glBegin(GL_LINES);
     glVertex3d(p1.x, p1.y, p1.z);

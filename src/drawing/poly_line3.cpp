@@ -82,14 +82,8 @@ void PolyLine3::buildGeometry()
         if (!hasBase)
             return;
     }
-    if (!glContextCurrent())
+    if (!prepareDisplayList(list))
         return;
-    if (list == 0)
-        list = glGenLists(1);
-    if (list == 0) {
-        showGlMessage(kNoDisplayListMessage);
-        return;
-    }
     glNewList(list, GL_COMPILE);
     if (filled)
         drawPrismWalls();

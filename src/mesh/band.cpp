@@ -50,15 +50,8 @@ void addBandPoint(Band& band, double x, double y, double z)
 
 void buildBandList(Band& band, int red, int green, int blue)
 {
-    if (!glContextCurrent())
+    if (!prepareDisplayList(band.list))
         return;
-    if (band.list == 0) {
-        band.list = glGenLists(1);
-        if (band.list == 0) {
-            showGlMessage(kNoDisplayListMessage);
-            return;
-        }
-    }
     glNewList(band.list, GL_COMPILE);
     drawBandPolygons(band, red, green, blue);
     glEndList();

@@ -29,3 +29,16 @@ bool glContextCurrent()
     // With no current context the GL entry points are no-ops that return 0.
     return glGetString(GL_VERSION) != nullptr;
 }
+
+bool prepareDisplayList(unsigned& list)
+{
+    if (!glContextCurrent())
+        return false;
+    if (list == 0)
+        list = glGenLists(1);
+    if (list == 0) {
+        showGlMessage(kNoDisplayListMessage);
+        return false;
+    }
+    return true;
+}

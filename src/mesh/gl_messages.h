@@ -15,5 +15,10 @@ void showGlMessage(const char* text);
 // headless modes) display lists are not compiled: nothing will draw them.
 bool glContextCurrent();
 
+// Makes sure `list` names a display list to compile into: false, and
+// nothing compiled, when no context is current or no list can be had (the
+// latter is reported with kNoDisplayListMessage).
+bool prepareDisplayList(unsigned& list);
+
 // The message for a display list that could not be made.
 inline constexpr const char* kNoDisplayListMessage = "OpenGL error: Can not create display list";

@@ -58,13 +58,8 @@ void OutlineMesh::buildLists(OutlineVertices& vertices, int colour)
     if (!glContextCurrent())
         return;
 
-    if (tunnelList == 0) {
-        tunnelList = glGenLists(1);
-        if (tunnelList == 0) {
-            showGlMessage(kNoDisplayListMessage);
-            return;
-        }
-    }
+    if (!prepareDisplayList(tunnelList))
+        return;
     glNewList(tunnelList, GL_COMPILE);
     tessellate(footprint, vertices);
     drawTunnelWalls(*this, vertices);

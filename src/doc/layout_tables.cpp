@@ -56,25 +56,25 @@ int LayoutTables::registerEnd(EndPoint record)
     }
     record.owner = key.first;
     record.other = key.second;
+    const Point3 p = record.position;
+    const double h = record.halfBottomWidth;
+    const double v = record.embankmentHeight + 0.01;
 
     auto found = endKeys.find(key);
     int number;
     if (found == endKeys.end()) {
         number = static_cast<int>(endPoints.size());
         endKeys.emplace(key, number);
-        endPoints.push_back(record);
+        endPoints.push_back(std::move(record));
     } else {
         number = found->second;
     }
 
-    const Point3& p = record.position;
     const double distance = std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z);
     if (!(distance <= 5000.0)) {
         addMessage(L"Item %d: endpoint out of range at (x:%.2lf y:%.2lf)", key.first, p.x, p.y);
         return number;
     }
-    const double h = record.halfBottomWidth;
-    const double v = record.embankmentHeight + 0.01;
     const std::array<double, 6> box = {p.x - h, p.y - h, p.z - v, p.x + h, p.y + h, p.z + v};
     if (endPoints.size() == 1) {
         bounds = box;

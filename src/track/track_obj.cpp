@@ -22,6 +22,17 @@ std::string trimLeft(const std::string& line)
     return start == std::string::npos ? std::string() : line.substr(start);
 }
 
+namespace {
+
+// Body lines are read once each; trimming them where they lie saves a copy.
+void trimLeftInPlace(std::string& line)
+{
+    const std::string::size_type start = line.find_first_not_of(" \t\n\r\v\f");
+    line.erase(0, start == std::string::npos ? line.size() : start);
+}
+
+} // namespace
+
 void CTrackObj::readHeader(const std::vector<std::string>& t)
 {
     number = parseInt(tokenAt(t, 1));
@@ -37,7 +48,8 @@ void CTrackObj::readBody(LayoutStream& in, const char* keyword)
     while (in.good()) {
         if (!in.readLine(raw))
             break;
-        const std::string line = trimLeft(raw);
+        trimLeftInPlace(raw);
+        const std::string& line = raw;
         if (line == "END" || line == "END$SEGS")
             break;
         if (line.empty())
@@ -58,5 +70,5 @@ void CTrackObj::readBodyLine(const std::string& line)
     record.applyProfile(tables->profile(scale));
     record.owner = number;
     record.other = record.connection;
-    ends.push_back(tables->registerEnd(record));
+    ends.push_back(tables->registerEnd(std::move(record)));
 }

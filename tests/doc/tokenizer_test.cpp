@@ -1,4 +1,6 @@
 #include <cmath>
+#include <cstdlib>
+#include <random>
 #include <gtest/gtest.h>
 
 #include "doc/tokenizer.h"
@@ -108,6 +110,39 @@ TEST(ParseNumbers, RejectWhatALayoutNeverWrites)
     // "0x10" is read as its decimal prefix 0, not as hexadecimal 16.
     EXPECT_EQ(parseDouble("0x10"), 0.0);
     EXPECT_EQ(parseFloat(".5"), 0.5);
+}
+
+// The conversions have a quick path for plain decimal fields; whatever it
+// takes, the result must be the C library's correctly rounded value.
+TEST(ParseNumbers, AgreeWithTheCLibraryOnRandomDecimalFields)
+{
+    std::mt19937 rng(20261211);
+    const char* signs[] = {"", "-", "+", " ", "\t-"};
+    const char* tails[] = {"", "x", "mm", "e", "e+", ".", "0x1"};
+    std::uniform_int_distribution<int> digit(0, 9), count(0, 12), exponent(-50, 50), pick(0, 99);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = signs[pick(rng) % 5];
+        for (int n = count(rng) + 1; n > 0; --n)
+            text += char('0' + digit(rng));
+        if (pick(rng) < 70) {
+            text += '.';
+            for (int n = count(rng); n > 0; --n)
+                text += char('0' + digit(rng));
+        }
+        if (pick(rng) < 30)
+            text += "e" + std::to_string(exponent(rng));
+        text += tails[pick(rng) % 7];
+
+        const float f = std::strtof(text.c_str(), nullptr);
+        if (!std::isinf(f))
+            EXPECT_EQ(parseFloat(text), static_cast<double>(f)) << text;
+        const double d = std::strtod(text.c_str(), nullptr);
+        if (!std::isinf(d))
+            EXPECT_EQ(parseDouble(text), d) << text;
+        const long l = std::strtol(text.c_str(), nullptr, 10);
+        if (l >= INT32_MIN && l <= INT32_MAX && text.find_first_of("0123456789") < 3)
+            EXPECT_EQ(parseInt(text), static_cast<int>(l)) << text;
+    }
 }
 
 TEST(TokenAt, ReportsMissingFields)

@@ -50,7 +50,8 @@ void Curve::readBodyLine(const std::string& line)
     if (line.empty() || (line[0] != 'E' && line[0] != 'T'))
         return;
     CTrackObj::readBodyLine(line);
-    endAngles.push_back(angleAround(centreX, centreY, tables->endPoints[static_cast<std::size_t>(ends.back())].position));
+    endAngles.push_back(
+        angleAround(centreX, centreY, tables->endPoints[static_cast<std::size_t>(ends.back())].position));
 }
 
 double Curve::lengthBetween(int endA, int endB)
@@ -89,7 +90,8 @@ void Curve::initDraw(OutlineVertices& vertices)
 {
     if (segments) {
         char text[128];
-        std::snprintf(text, sizeof text, "Curve::initDraw(): item T%d should only have one track item\n", number);
+        std::snprintf(text, sizeof text, "Curve::initDraw(): item T%d should only have one track item\n",
+                      number);
         showGlMessage(text);
         return;
     }
@@ -98,17 +100,20 @@ void Curve::initDraw(OutlineVertices& vertices)
         return;
     const double dPrime = std::fabs(d) < 0.0001 ? 0.0 : (d < 0.0 ? d + 360.0 : d);
     const double total = 360.0 * turns + dPrime;
-    const int steps = static_cast<int>(total / 2.0);
+    // Under one step of 2 degrees (or no number at all) the curve is built as
+    // a straight piece.
+    const bool straightPiece = !(total >= 2.0);
     outline.setProfile(tables->profile(scale));
 
     const Point3 a = tables->endPoints[static_cast<std::size_t>(ends[0])].position;
     const Point3 b = tables->endPoints[static_cast<std::size_t>(ends[1])].position;
     TurnOutItem* piece = nullptr;
-    if (steps == 0) {
+    if (straightPiece) {
         auto* straight = new StraightTrack();
         straight->assignProfile(*tables, scale);
         straight->setEnds(a, b);
-        straight->length = std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y) + (b.z - a.z) * (b.z - a.z));
+        straight->length =
+            std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y) + (b.z - a.z) * (b.z - a.z));
         piece = straight;
     } else {
         auto* arc = new CurvedTrack();

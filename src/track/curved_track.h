@@ -6,7 +6,8 @@
 // (by increasing angle) from start to end.
 class CurvedTrack : public TurnOutItem {
 public:
-    // Most cross-sections one piece builds; a longer sweep gets coarser steps.
+    // Most steps one piece builds; a longer sweep is a broken piece and gets
+    // no meshes.
     static constexpr int maxSteps = 20000;
 
     CurvedTrack() = default;

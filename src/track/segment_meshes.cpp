@@ -12,7 +12,10 @@
 
 TurnOutItem::TurnOutItem() : rails(std::make_unique<RailMesh>()) {}
 
-TurnOutItem::TurnOutItem(std::string bodyLine) : line(std::move(bodyLine)), rails(std::make_unique<RailMesh>()) {}
+TurnOutItem::TurnOutItem(std::string bodyLine)
+    : line(std::move(bodyLine)), rails(std::make_unique<RailMesh>())
+{
+}
 
 TurnOutItem::~TurnOutItem() = default;
 
@@ -54,10 +57,17 @@ void CurvedTrack::buildMeshes(const Placement& placement, OutlineVertices& verti
     const double total = totalSweep();
     if (!std::isfinite(total) || !std::isfinite(radius) || total < 0.0)
         return;
-    // One step per 2 degrees, at least one; a sweep too long for that gets
-    // coarser steps rather than unbounded memory.
+    // An arc read from a "C" line goes round at most once; a helix at most
+    // as many turns as fit in maxSteps steps of 2 degrees. Anything beyond
+    // that is a broken piece and gets no meshes: coarser steps would fold
+    // its outline into a star whose clipping never ends.
+    if (turns == 0 && total > 360.0)
+        return;
+    // One step per 2 degrees, at least one.
     const double wanted = std::floor(total / 2.0);
-    const int steps = wanted < 1.0 ? 1 : (wanted > maxSteps ? maxSteps : static_cast<int>(wanted));
+    if (wanted > maxSteps)
+        return;
+    const int steps = wanted < 1.0 ? 1 : static_cast<int>(wanted);
     const double step = total / steps;
     const int helix = total > 360.0 ? 2 : 0;
 

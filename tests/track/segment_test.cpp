@@ -139,20 +139,39 @@ TEST(SegmentTest, HelixSweepBuildsTubeAndLinearRise)
     EXPECT_NEAR(c.rails->railVertices[36 * 180 + 2], 180.0 - 2.0 / 25.4, 1e-9);
 }
 
-TEST(SegmentTest, OverlongSweepIsBuiltWithBoundedSteps)
+// A broken piece (an arc going round more than once, a helix longer than the
+// step bound, a sweep that is no number) gets no meshes; one just inside the
+// bounds is built in full.
+TEST(SegmentTest, BrokenSweepsBuildNoMeshes)
 {
-    LayoutTables tables;
-    OutlineVertices vertices;
-    CurvedTrack c("C 0 0 20 0 0 0 1e9");
-    c.assignProfile(tables, "HO");
-    c.buildMeshes(identityPlacement(), vertices, 0);
-    EXPECT_EQ(c.rails->railVertices.size(), 36u * (CurvedTrack::maxSteps + 1));
-
-    CurvedTrack nan("C 0 0 20 0 0 0 90");
-    nan.sweep = NAN;
-    nan.assignProfile(tables, "HO");
-    nan.buildMeshes(identityPlacement(), vertices, 0);
-    EXPECT_TRUE(nan.rails->railVertices.empty());
+    struct Case {
+        double sweep;
+        int turns;
+        std::size_t sections;
+    };
+    const Case cases[] = {
+        {1e9, 0, 0},
+        {360.5, 0, 0},
+        {360, 0, 181},
+        {2.0 * (CurvedTrack::maxSteps + 2), 1, 0},
+        {2.0 * CurvedTrack::maxSteps, 1, CurvedTrack::maxSteps + 1},
+        {NAN, 0, 0},
+        {-1e30, 0, 0},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.sweep << " degrees, " << k.turns << " turns");
+        LayoutTables tables;
+        OutlineVertices vertices;
+        CurvedTrack c("C 0 0 20 0 0 0 90");
+        c.sweep = k.sweep;
+        c.turns = k.turns;
+        c.end = c.pointAt(c.startAngle + (std::isfinite(k.sweep) ? k.sweep : 0.0));
+        c.assignProfile(tables, "HO");
+        c.buildMeshes(identityPlacement(), vertices, 0);
+        EXPECT_EQ(c.rails->railVertices.size(), 36u * k.sections);
+        if (k.sections == 0)
+            EXPECT_TRUE(c.outline.footprint.empty());
+    }
 }
 
 TEST(SegmentTest, DetailLevels)

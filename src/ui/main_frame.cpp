@@ -29,6 +29,8 @@
 namespace {
 const char* const AppTitle = "RavloViewer";
 const char* const OpenFilter = "Morvane files(*.mrv);;All Files (*.*)";
+// The indicator texts, by LockKeys::Key.
+const char* const LockTexts[3] = {"CAP", "NUM", "SCRL"};
 
 // A status pane whose width is fixed by its initial text.
 QLabel* fixedPane(const QString& initial, QWidget* parent)
@@ -210,6 +212,27 @@ void CMainFrame::createStatusBar()
     modePane = fixedPane(QStringLiteral("Zoom  "), this);
     statusBar()->addPermanentWidget(unitsPane);
     statusBar()->addPermanentWidget(modePane);
+
+    // The lock indicators keep the width of their text when the lock is off.
+    lockState = new LockKeys(this);
+    for (int key = LockKeys::CapsLock; key <= LockKeys::ScrollLock; ++key) {
+        lockPanes[key] = fixedPane(QString::fromLatin1(LockTexts[key]), this);
+        statusBar()->addPermanentWidget(lockPanes[key]);
+    }
+    connect(lockState, &LockKeys::changed, this, &CMainFrame::updateLockPanes);
+    // What happened to the locks while another program had the keyboard shows
+    // with the next key event; the panes are brought up to date on the way.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, &CMainFrame::updateLockPanes);
+    updateLockPanes();
+}
+
+void CMainFrame::updateLockPanes()
+{
+    for (int key = LockKeys::CapsLock; key <= LockKeys::ScrollLock; ++key) {
+        const bool on = lockState->isOn(static_cast<LockKeys::Key>(key));
+        lockPanes[key]->setText(on ? QString::fromLatin1(LockTexts[key]) : QString());
+        lockPanes[key]->setEnabled(on);
+    }
 }
 
 QAction* CMainFrame::action(int command) const
@@ -239,6 +262,11 @@ QString CMainFrame::modePaneText() const
     return modePane->text();
 }
 
+QString CMainFrame::lockPaneText(LockKeys::Key key) const
+{
+    return lockPanes[key]->text();
+}
+
 void CMainFrame::updateCommandStates()
 {
     if (!viewWidget)
@@ -257,6 +285,7 @@ void CMainFrame::updateCommandStates()
     commands[CmdRoll]->setChecked(mode == 4);
     unitsPane->setText(viewWidget->unitStatusText());
     modePane->setText(viewWidget->modeStatusText());
+    updateLockPanes();
     viewWidget->update();
 }
 

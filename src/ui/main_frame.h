@@ -2,11 +2,13 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "ui/describe_dialog.h"
+#include "ui/lock_keys.h"
 #include "ui/read_file_messages.h"
 #include "ui/recent_files.h"
 
@@ -69,6 +71,10 @@ public:
     QString messagePaneText() const;
     QString unitsPaneText() const;
     QString modePaneText() const;
+    // The text of a lock indicator pane: "CAP", "NUM" or "SCRL" while the
+    // lock is on, empty while it is off.
+    QString lockPaneText(LockKeys::Key key) const;
+    LockKeys& lockKeys() { return *lockState; }
     const QString& documentPath() const { return layoutPath; }
     QPrinter& printer() { return *printerSetup; }
 
@@ -89,6 +95,7 @@ private:
     void createViewMenu();
     void createToolbar();
     void createStatusBar();
+    void updateLockPanes();
     QAction* addCommand(QMenu* menu, int command, const QString& text);
     void rebuildRecentFiles();
     void updateTitle();
@@ -118,6 +125,8 @@ private:
     QLabel* messagePane = nullptr;
     QLabel* unitsPane = nullptr;
     QLabel* modePane = nullptr;
+    LockKeys* lockState = nullptr;
+    std::array<QLabel*, 3> lockPanes{};
     QString layoutPath;
     QString documentTitle;
 };

@@ -1,7 +1,6 @@
 #include "ui/print_view.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
@@ -10,10 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "doc/document.h"
-#include "drawing/xobj.h"
-#include "track/track_obj.h"
-#include "view/end_marker.h"
 #include "view/scene_renderer.h"
 #include "view/view.h"
 
@@ -54,64 +49,6 @@ QRect printDestination(QSize bitmap, QSize page)
 }
 
 namespace {
-
-bool layerShown(const CRavloViewerDoc& doc, int layer)
-{
-    const auto it = doc.tables.layerVisible.find(layer);
-    return it != doc.tables.layerVisible.end() && it->second;
-}
-
-Point3 eyePosition()
-{
-    float mv[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, mv);
-    const Vector4 e = transformPoint(invertMatrix(matrixFromGL(mv)), {0, 0, 0, 1});
-    return {e[0], e[1], e[2]};
-}
-
-// The scene as the window draws it, with every item drawn directly.
-void drawSceneDirect(SceneRenderer& print)
-{
-    CRavloViewerDoc& doc = *print.doc;
-    const Point3 eye = eyePosition();
-    for (CTrackObj* t = doc.trackItems; t; t = t->nextTrack())
-        if (layerShown(doc, t->layer))
-            t->drawDirect(print.drawFlags(), print.labelText, eye, doc.outlineVertices);
-    if (doc.drawStructures)
-        for (CXObj* o = doc.otherItems; o; o = o->nextOther())
-            if (layerShown(doc, o->layer))
-                o->drawDirect(print.drawTunnels != 0, print.labelText);
-
-    glColor3d(1, 0, 0);
-    auto itemOf = [&doc](int number) -> CTrackObj* {
-        const auto it = doc.tables.itemsByNumber.find(number);
-        return it == doc.tables.itemsByNumber.end() ? nullptr : it->second;
-    };
-    for (const EndPoint& r : doc.tables.endPoints) {
-        CTrackObj* a = itemOf(r.owner);
-        CTrackObj* b = r.other > 0 ? itemOf(r.other) : a;
-        if (!b)
-            b = a;
-        if ((a && layerShown(doc, a->layer)) || (b && layerShown(doc, b->layer)))
-            drawEndMarker(r, print.drawGrades != 0, print.labelText, eye, print.useCentimetres);
-    }
-}
-
-// Copies what the picture depends on from the window's renderer.
-void copySettings(SceneRenderer& print, const SceneRenderer& window)
-{
-    print.doc = window.doc;
-    print.camera.placement = window.camera.placement;
-    print.camera.rotation = window.camera.rotation;
-    print.aspect = window.aspect;
-    print.nearPlane = window.nearPlane;
-    print.farPlane = window.farPlane;
-    print.drawTunnels = window.drawTunnels;
-    print.drawGrades = window.drawGrades;
-    print.colourByLayer = window.colourByLayer;
-    print.useCentimetres = window.useCentimetres;
-}
-
 // Makes the print context current and puts the previous one back when done.
 class PrintContext {
 public:
@@ -169,31 +106,23 @@ QImage renderViewDirect(CRavloViewerView& view, QSize size)
     {
         QOpenGLFramebufferObjectFormat format;
         format.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
+        // 24-bit colour without alpha, as the window's own surface.
+        format.setInternalTextureFormat(GL_RGB8);
         QOpenGLFramebufferObject target(size, format);
         if (!target.isValid() || !target.bind())
             return QImage();
 
+        // The window's scene, settings and camera, with every item drawn
+        // directly: the window's display lists do not exist on this context.
         SceneRenderer print;
-        copySettings(print, view.renderer());
+        print.copyViewOf(view.renderer());
+        print.itemDrawing = ItemDrawing::Direct;
         if (!print.initializeGL())
             return QImage();
         // The axis letters of the print are a size larger than the window's.
         createFont(print.axisText, 14);
-
-        glViewport(0, 0, size.width(), size.height());
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(35.0, print.aspect, print.nearPlane, print.farPlane);
-        glMatrixMode(GL_MODELVIEW);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-        glLoadIdentity();
-        glMultMatrixf(print.camera.placement.m.data());
-        glMultMatrixf(print.camera.rotation.m.data());
-
-        print.drawAxes(print.axisText);
-        drawSceneDirect(print);
-        if (print.doc->showBasePlane)
-            print.drawBasePlane();
+        print.setProjection(size.width(), size.height());
+        print.paint();
         glFinish();
         picture = target.toImage(false).convertToFormat(QImage::Format_RGB32);
         target.release();

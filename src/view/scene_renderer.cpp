@@ -49,6 +49,11 @@ bool SceneRenderer::initializeGL()
 void SceneRenderer::resize(int w, int h)
 {
     aspect = h == 0 ? static_cast<double>(w) : static_cast<double>(w) / h;
+    setProjection(w, h);
+}
+
+void SceneRenderer::setProjection(int w, int h)
+{
     glViewport(0, 0, w, h);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -92,30 +97,39 @@ bool SceneRenderer::layerVisible(int layer) const
     return it != doc->tables.layerVisible.end() && it->second;
 }
 
+void SceneRenderer::nameForPicking(CXBase* item)
+{
+    pickNames.push_back(item);
+    glLoadName(static_cast<GLuint>(pickNames.size()));
+}
+
 void SceneRenderer::drawScene(bool picking)
 {
     if (!doc)
         return;
     const Point3 eye = eyePosition();
     const int flags = drawFlags();
+    const bool direct = itemDrawing == ItemDrawing::Direct;
     for (CTrackObj* t = doc->trackItems; t; t = t->nextTrack()) {
         if (!layerVisible(t->layer))
             continue;
-        if (picking) {
-            pickNames.push_back(t);
-            glLoadName(static_cast<GLuint>(pickNames.size()));
-        }
-        t->draw(flags, labelText, eye);
+        if (picking)
+            nameForPicking(t);
+        if (direct)
+            t->drawDirect(flags, labelText, eye, doc->outlineVertices);
+        else
+            t->draw(flags, labelText, eye);
     }
     if (doc->drawStructures)
         for (CXObj* o = doc->otherItems; o; o = o->nextOther()) {
             if (!layerVisible(o->layer))
                 continue;
-            if (picking) {
-                pickNames.push_back(o);
-                glLoadName(static_cast<GLuint>(pickNames.size()));
-            }
-            o->draw(drawTunnels != 0, labelText);
+            if (picking)
+                nameForPicking(o);
+            if (direct)
+                o->drawDirect(drawTunnels != 0, labelText);
+            else
+                o->draw(drawTunnels != 0, labelText);
         }
     if (!picking)
         drawEndMarkers(eye);
@@ -191,6 +205,20 @@ void SceneRenderer::drawBasePlane()
     glEnd();
     glDisable(GL_BLEND);
     glPopMatrix();
+}
+
+void SceneRenderer::copyViewOf(const SceneRenderer& other)
+{
+    doc = other.doc;
+    camera.placement = other.camera.placement;
+    camera.rotation = other.camera.rotation;
+    aspect = other.aspect;
+    nearPlane = other.nearPlane;
+    farPlane = other.farPlane;
+    drawTunnels = other.drawTunnels;
+    drawGrades = other.drawGrades;
+    colourByLayer = other.colourByLayer;
+    useCentimetres = other.useCentimetres;
 }
 
 void SceneRenderer::fit()

@@ -11,6 +11,11 @@ class CRavloViewerDoc;
 class CXBase;
 struct GLUquadric;
 
+// How the items draw themselves: from their display lists, which exist only
+// on the context they were built on (the window's), or directly, on any
+// context (the print target's).
+enum class ItemDrawing { DisplayLists, Direct };
+
 // Everything the view draws with, apart from the window: the OpenGL state,
 // the projection, the camera, the text renderers and the scene itself. The
 // window, the off-screen renderer and the tests share it.
@@ -27,8 +32,13 @@ public:
     bool initializeGL();
     // Aspect, viewport and perspective for a drawing area of w x h pixels.
     void resize(int w, int h);
+    // Viewport and perspective for w x h pixels, keeping the aspect.
+    void setProjection(int w, int h);
     // One frame: clear, camera, axes, scene, base plane.
     void paint();
+    // Every item on a visible layer (structures only while they are shown),
+    // drawn as itemDrawing says; with picking, each under a name of its own
+    // and nothing else; otherwise then the end markers.
     void drawScene(bool picking);
     void drawAxes(const CGLText& text);
     void drawBasePlane();
@@ -41,6 +51,9 @@ public:
     void fit();
 
     int drawFlags() const { return colourByLayer | drawGrades | drawTunnels; }
+    // Takes the document, camera, projection and draw settings of another
+    // renderer, so that this one draws the same picture.
+    void copyViewOf(const SceneRenderer& other);
 
     CRavloViewerDoc* doc = nullptr;
     ViewCamera camera;
@@ -51,6 +64,7 @@ public:
     int drawGrades = 2;
     int colourByLayer = 0;
     bool useCentimetres = true;
+    ItemDrawing itemDrawing = ItemDrawing::DisplayLists;
     CGL3DText labelText;
     CGLText axisText;
 
@@ -59,6 +73,7 @@ private:
     Point3 eyePosition() const;
     bool layerVisible(int layer) const;
     void drawEndMarkers(const Point3& eye);
+    void nameForPicking(CXBase* item);
 
     GLUquadric* quadric = nullptr;
     // Items drawn in the current picking pass; name i + 1 stands for item i.

@@ -1,6 +1,7 @@
 #include "doc/document.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
 #include "doc/elevation_solver.h"
@@ -52,6 +53,11 @@ void CRavloViewerDoc::destroyItems()
 
 bool CRavloViewerDoc::onOpenDocument(const std::string& path)
 {
+    // A folder opens as a stream on Linux but is no layout: it would only
+    // replace the loaded layout with an empty one.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return false;
     {
         std::ifstream probe(path, std::ios::binary);
         if (!probe)

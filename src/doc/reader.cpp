@@ -9,21 +9,27 @@
 
 namespace {
 
-// One LAYERS record. A field that does not convert drops the rest of the
-// record; what was stored before it stays.
-void readLayers(const std::string& line, LayoutTables& tables)
+// One LAYERS record. The name, the visibility and the colour are stored in
+// that order; a field that does not convert drops the rest of the record
+// quietly, and what was stored before it stays. A line too short to hold a
+// name is no layer at all: it is reported by its line number.
+void readLayers(const std::string& line, int lineNumber, LayoutTables& tables)
 {
     LineTokenizer tok(line);
     const std::vector<std::string> t = tok.splitTokens(" \t");
+    if (t.size() < 11) {
+        tables.addMessageText("Line " + std::to_string(lineNumber) + ": LAYERS record skipped, field " +
+                              std::to_string(t.size()) + " is missing");
+        return;
+    }
     try {
-        const int n = parseInt(tokenAt(t, 1));
-        const bool visible = parseInt(tokenAt(t, 2)) == 1;
-        const int colour = parseInt(tokenAt(t, 5));
-        tables.layerNames[n] = std::to_string(static_cast<long long>(n) + 1) + " - " + tokenAt(t, 10);
+        const int n = parseInt(t[1]);
+        const bool visible = parseInt(t[2]) == 1;
+        tables.layerNames[n] = std::to_string(static_cast<long long>(n) + 1) + " - " + t[10];
         tables.layerVisible[n] = visible;
-        tables.layerColors[n] = colour;
+        tables.layerColors[n] = parseInt(t[5]);
     } catch (const ParseError&) {
-        // A broken LAYERS record adds no message; the layer stays as far as read.
+        // A field that does not convert adds no message.
     }
 }
 
@@ -49,7 +55,7 @@ void CRavloViewerDoc::loadLayout(const std::string& path)
             continue;
         const int code = found->second;
         if (code == RecLayers) {
-            readLayers(line, tables);
+            readLayers(line, in.lineNumber(), tables);
             continue;
         }
         const int recordLine = in.lineNumber();

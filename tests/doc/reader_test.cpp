@@ -49,19 +49,41 @@ TEST(Reader, LayersRecords)
     EXPECT_TRUE(t.loadMessages.empty());
 }
 
+// A field that does not convert drops the rest of the record without a
+// message: what was stored before it (name, then visibility) stays.
 TEST(Reader, BrokenLayersRecordsAreDroppedQuietly)
 {
     Doc d;
     ASSERT_TRUE(d.open("LAYERS x 1 0 0 1 0 0 0 0 A\n"
                        "LAYERS 1 1 0 0 red 0 0 0 0 B\n"
-                       "LAYERS 2 1 0 0 5\n"
+                       "LAYERS 2 y 0 0 5 0 0 0 0 C\n"
+                       "LAYERS 3 1 0 0 5 0 0 0 0 D\n"));
+    const LayoutTables& t = d.doc.tables;
+    EXPECT_EQ(t.layerNames.count(0), 0u);
+    EXPECT_EQ(t.layerNames.at(1), "2 - B");
+    EXPECT_TRUE(t.layerVisible.at(1));
+    EXPECT_EQ(t.layerColors.count(1), 0u);
+    EXPECT_EQ(t.layerNames.count(2), 0u);
+    EXPECT_EQ(t.layerVisible.count(2), 0u);
+    EXPECT_EQ(t.layerNames.at(3), "4 - D");
+    EXPECT_TRUE(t.loadMessages.empty());
+}
+
+// A line too short to hold the layer's name stores nothing and is reported
+// by its line number; reading goes on.
+TEST(Reader, ShortLayersRecordsAreReported)
+{
+    Doc d;
+    ASSERT_TRUE(d.open("LAYERS 2 1 0 0 5\n"
                        "LAYERS\n"
                        "LAYERS 3 1 0 0 5 0 0 0 0 C\n"));
     const LayoutTables& t = d.doc.tables;
-    EXPECT_EQ(t.layerNames.count(1), 0u);
     EXPECT_EQ(t.layerNames.count(2), 0u);
+    EXPECT_EQ(t.layerVisible.count(2), 0u);
     EXPECT_EQ(t.layerNames.at(3), "4 - C");
-    EXPECT_TRUE(t.loadMessages.empty());
+    const std::vector<std::wstring> expected = {L"Line 1: LAYERS record skipped, field 6 is missing",
+                                                L"Line 2: LAYERS record skipped, field 1 is missing"};
+    EXPECT_EQ(t.loadMessages, expected);
 }
 
 TEST(Reader, TabBeforeTheKeywordHidesTheRecord)
@@ -90,6 +112,49 @@ TEST(Document, UnreadableFileLeavesThePreviousLayout)
     ASSERT_TRUE(d.open("LAYERS 0 1 0 0 1 0 0 0 0 Main\n"));
     EXPECT_FALSE(d.doc.onOpenDocument("/nonexistent/folder/layout.mrv"));
     EXPECT_EQ(d.doc.tables.layerNames.at(0), "1 - Main");
+}
+
+TEST(Document, FolderIsNoLayoutAndLeavesThePreviousOne)
+{
+    Doc d;
+    ASSERT_TRUE(d.open("LAYERS 0 1 0 0 1 0 0 0 0 Main\n"));
+    EXPECT_FALSE(d.doc.onOpenDocument(::testing::TempDir()));
+    EXPECT_EQ(d.doc.tables.layerNames.at(0), "1 - Main");
+}
+
+// Nothing of one layout survives the opening of the next: the tables come
+// out as those of a document that opened only the second layout.
+TEST(Document, OpeningAnotherLayoutForgetsTheFirst)
+{
+    const std::string second = "LAYERS 2 1 0 0 1 0 0 0 0 Other\n"
+                               "STRAIGHT 9 2 0 0 0 HO 1\n\tE 100 100 270\n\tE 110 100 90\n\tEND\n";
+    Doc d;
+    ASSERT_TRUE(d.open("LAYERS 0 1 0 0 255 0 0 0 0 Main\n"
+                       "LAYERS 1 1 0 0 65280 0 0 0 0 Upper\n"
+                       "STRAIGHT 4 1 0 0 0 HO 1\n\tE 0 0 270\n\tE 10 0 90\n\tEND\n"
+                       "STRAIGHT 5 3 0 0 0 HO 1\n\tT 4 10 0 270\n\tE 20 0 90 9 0 0 2\n\tEND\n"));
+    ASSERT_FALSE(d.doc.outlineVertices.empty());
+    ASSERT_FALSE(d.doc.tables.loadMessages.empty());
+    ASSERT_TRUE(d.open(second));
+    Doc fresh;
+    ASSERT_TRUE(fresh.open(second));
+
+    const LayoutTables& t = d.doc.tables;
+    const LayoutTables& f = fresh.doc.tables;
+    EXPECT_EQ(t.layerNames, f.layerNames);
+    EXPECT_EQ(t.layerVisible, f.layerVisible);
+    EXPECT_EQ(t.layerColors, f.layerColors);
+    EXPECT_EQ(t.layersUsed, f.layersUsed);
+    EXPECT_EQ(t.bounds, f.bounds);
+    EXPECT_TRUE(t.loadMessages.empty());
+    EXPECT_EQ(t.endPoints.size(), f.endPoints.size());
+    EXPECT_EQ(t.endKeys, f.endKeys);
+    EXPECT_EQ(t.vrmlColours, f.vrmlColours);
+    ASSERT_EQ(t.itemsByNumber.size(), 1u);
+    EXPECT_EQ(t.itemsByNumber.begin()->first, 9);
+    EXPECT_EQ(d.doc.outlineVertices.size(), fresh.doc.outlineVertices.size());
+    ASSERT_NE(d.doc.trackItems, nullptr);
+    EXPECT_EQ(d.doc.trackItems->nextTrack(), nullptr);
 }
 
 TEST(Document, EmptyFileGivesAnEmptyLayout)

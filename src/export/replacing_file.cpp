@@ -123,6 +123,10 @@ ReplacingFile::ReplacingFile(const std::string& target) : shown_(target), target
             return;
         }
         mode = st.st_mode & 07777;
+        if (!S_ISREG(st.st_mode)) {
+            openDirect();
+            return;
+        }
     }
     std::string pattern = folderOf(target_) + "/.ravlo-export-XXXXXX";
     fd_ = mkstemp(pattern.data());
@@ -139,6 +143,18 @@ ReplacingFile::ReplacingFile(const std::string& target) : shown_(target), target
 ReplacingFile::~ReplacingFile()
 {
     discard();
+}
+
+void ReplacingFile::openDirect()
+{
+    fd_ = ::open(shown_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+        fail("cannot open it for writing", errno);
+        return;
+    }
+    direct_ = true;
+    buffer_ = std::make_unique<DescriptorBuffer>(fd_);
+    stream_ = std::make_unique<std::ostream>(buffer_.get());
 }
 
 void ReplacingFile::fail(const std::string& what, int err)
@@ -173,6 +189,19 @@ bool ReplacingFile::commit()
         fail("writing failed", buffer_->error());
         discard();
         return false;
+    }
+    // A pipe or a device takes the text as it comes; it cannot be synced
+    // or replaced.
+    if (direct_) {
+        const int fd = fd_;
+        fd_ = -1;
+        stream_.reset();
+        buffer_.reset();
+        if (::close(fd) != 0) {
+            fail("writing failed", errno);
+            return false;
+        }
+        return true;
     }
     if (fsync(fd_) != 0) {
         fail("writing failed", errno);

@@ -34,7 +34,9 @@ private:
 // Writes a file so that it either appears complete or not at all: the text
 // goes to a temporary file in the target's folder, which replaces the target
 // only when every byte was written and reached the disk. Until then, and when
-// anything fails, an existing target stays as it was.
+// anything fails, an existing target stays as it was. A target that exists
+// and is no regular file (a pipe, a terminal, a device) is written directly:
+// it is never replaced by a file.
 class ReplacingFile {
 public:
     // Creates the temporary file. On failure stream() is null and error()
@@ -54,6 +56,8 @@ public:
     const std::string& error() const { return error_; }
 
 private:
+    // Opens a target that is no regular file for writing in place.
+    void openDirect();
     void fail(const std::string& what, int err);
     void discard();
 
@@ -61,6 +65,7 @@ private:
     std::string target_;
     std::string temporary_;
     int fd_ = -1;
+    bool direct_ = false;
     std::unique_ptr<DescriptorBuffer> buffer_;
     std::unique_ptr<std::ostream> stream_;
     std::string error_;

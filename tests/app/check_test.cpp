@@ -1,33 +1,15 @@
 // The --check mode as a script would use it: messages on standard output,
 // one a line, and the exit status telling whether there were any.
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
+#include "../support/command_run.h"
 #include "../support/temp_layout.h"
 
 namespace {
 
-struct CommandRun {
-    int status = -1;
-    std::string out;
-};
-
 CommandRun run(const std::string& args)
 {
-    CommandRun r;
-    const std::string command = std::string(RAVLO_EXE) + " " + args + " 2>/dev/null";
-    FILE* p = ::popen(command.c_str(), "r");
-    if (!p)
-        return r;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.out.append(buf.data(), n);
-    const int w = ::pclose(p);
-    r.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
-    return r;
+    return runProgram(args);
 }
 
 TEST(CheckMode, CleanLayoutPrintsNothing)

@@ -3,11 +3,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
+#include "../support/command_run.h"
 #include "../support/temp_layout.h"
 
 namespace {
@@ -22,16 +20,9 @@ struct ReportRun {
 ReportRun report(const std::string& args, const std::string& errorFile = "/dev/null")
 {
     ReportRun r;
-    const std::string command = std::string(RAVLO_EXE) + " --report " + args + " 2>" + errorFile;
-    FILE* p = ::popen(command.c_str(), "r");
-    if (!p)
-        return r;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.out.append(buf.data(), n);
-    const int w = ::pclose(p);
-    r.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
+    const CommandRun run = runProgram("--report " + args, errorFile);
+    r.status = run.status;
+    r.out = run.out;
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(r.out), &error);
     r.parsed = error.error == QJsonParseError::NoError && doc.isObject();

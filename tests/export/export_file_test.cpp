@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -195,6 +196,36 @@ TEST_F(ExportFolder, FailedWriteKeepsTheOldFile)
     EXPECT_NE(r.error.find("writing failed"), std::string::npos) << r.error;
     EXPECT_EQ(fileText(target), "old contents");
     EXPECT_EQ(entries(), std::vector<std::string>{"world.wrl"});
+}
+
+// A pipe is written into as it is: whoever reads it gets the whole world, and
+// it stays a pipe.
+TEST_F(ExportFolder, PipeTargetIsWrittenInPlace)
+{
+    DocumentBuilder b;
+    const std::string pipe = path("world.fifo");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = fileText(pipe); });
+    const VrmlExportResult r = exportVrml(b.doc, pipe, "a.mrv");
+    reader.join();
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(received.starts_with("#VRML V2.0 utf8\n")) << received.substr(0, 40);
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(entries(), std::vector<std::string>{"world.fifo"});
+}
+
+TEST(ExportDevice, WriteFailureOfADeviceIsReported)
+{
+    if (access("/dev/full", W_OK) != 0)
+        GTEST_SKIP() << "no /dev/full";
+    DocumentBuilder b;
+    const VrmlExportResult r = exportVrml(b.doc, "/dev/full", "a.mrv");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("writing failed"), std::string::npos) << r.error;
+    struct stat st {};
+    ASSERT_EQ(stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 TEST(DescriptorBuffer, RemembersTheFirstWriteError)

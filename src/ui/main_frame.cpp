@@ -14,6 +14,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "doc/document.h"
@@ -21,6 +22,7 @@
 #include "export/vrml_export.h"
 #include "ui/about_dialog.h"
 #include "ui/base_plane_dialog.h"
+#include "ui/gl_message_boxes.h"
 #include "ui/layers_dialog.h"
 #include "ui/print_view.h"
 #include "ui/toolbar_pictures.h"
@@ -47,9 +49,20 @@ CMainFrame::CMainFrame(QWidget* parent)
       loadMessages(describeHost), printerSetup(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     doc->messageSink = &loadMessages;
-    viewWidget = new CRavloViewerView(doc.get(), this);
+    showGlMessagesOver(this);
+    viewWidget = new CRavloViewerView(doc.get());
     viewWidget->setDescribeHost(&describeHost);
-    setCentralWidget(viewWidget);
+    if (CRavloViewerView::openGLAvailable()) {
+        setCentralWidget(viewWidget);
+    } else {
+        viewWithoutContext.reset(viewWidget);
+        setCentralWidget(new QWidget(this));
+        // Shown once the window is up; the program keeps running without a
+        // picture.
+        QTimer::singleShot(0, this, [this] {
+            QMessageBox::warning(this, AppTitle, QStringLiteral("Unable to Create OpenGL context"));
+        });
+    }
     setWindowIcon(programIcon());
 
     createMenus();
@@ -66,8 +79,10 @@ CMainFrame::CMainFrame(QWidget* parent)
 CMainFrame::~CMainFrame()
 {
     // The dialogs and the view refer to the document: they go first.
+    stopGlMessagesOver(this);
     doc->onCloseDocument();
     delete takeCentralWidget();
+    viewWithoutContext.reset();
     viewWidget = nullptr;
 }
 

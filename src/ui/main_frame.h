@@ -113,6 +113,9 @@ private:
 
     std::unique_ptr<CRavloViewerDoc> doc;
     CRavloViewerView* viewWidget = nullptr;
+    // Without OpenGL the view stays out of the window (a window holding it
+    // could not be painted) and an empty area takes its place.
+    std::unique_ptr<CRavloViewerView> viewWithoutContext;
     QtDescribeHost describeHost;
     ReadFileMessages loadMessages;
     RecentFileList recentFiles;

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QTimer>
 #include <QWheelEvent>
@@ -47,6 +48,22 @@ QSurfaceFormat CRavloViewerView::viewFormat()
     f.setStencilBufferSize(8);
     f.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
     return f;
+}
+
+bool CRavloViewerView::openGLAvailable()
+{
+    QOpenGLContext probe;
+    probe.setFormat(viewFormat());
+    if (!probe.create())
+        return false;
+    QOffscreenSurface surface;
+    surface.setFormat(probe.format());
+    surface.create();
+    if (!surface.isValid() || !probe.makeCurrent(&surface))
+        return false;
+    const bool fixedPipeline = probe.format().profile() != QSurfaceFormat::CoreProfile;
+    probe.doneCurrent();
+    return fixedPipeline;
 }
 
 void CRavloViewerView::initializeGL()

@@ -24,6 +24,9 @@ public:
     // The surface format the view asks for: compatibility profile 2.1, 24-bit
     // colour, no alpha, depth, stencil, double buffer.
     static QSurfaceFormat viewFormat();
+    // Whether a context of that format, with the fixed pipeline, can be made
+    // here at all. A window holding the view needs one to be painted.
+    static bool openGLAvailable();
 
     // Opens a layout with the view's context current, then runs the initial
     // update. False when the file cannot be opened (nothing changes then).

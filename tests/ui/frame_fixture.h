@@ -17,8 +17,8 @@
 // along y = 20, both 40 inches long.
 inline const char* twoLayerLayout()
 {
-    return "LAYERS 0 1 0 0 0 255 0 0 0 0 \"Main\"\n"
-           "LAYERS 1 1 0 0 0 16711680 0 0 0 0 \"Branch\"\n"
+    return "LAYERS 0 1 0 0 255 0 0 0 0 \"Main\"\n"
+           "LAYERS 1 1 0 0 16711680 0 0 0 0 \"Branch\"\n"
            "STRAIGHT 1 0 0 0 0 HO 1\n"
            "E 0 0 90\n"
            "E 40 0 90\n"

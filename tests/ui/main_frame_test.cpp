@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
@@ -371,6 +372,16 @@ TEST_F(FrameTest, ExportVrmlFailureIsShownInAMessageBox)
     EXPECT_FALSE(QFileInfo::exists(target));
 }
 
+// Widgets top to bottom, left to right within a row.
+template <typename W>
+QList<W*> inReadingOrder(QList<W*> widgets)
+{
+    std::sort(widgets.begin(), widgets.end(), [](W* a, W* b) {
+        return std::make_pair(a->y(), a->x()) < std::make_pair(b->y(), b->x());
+    });
+    return widgets;
+}
+
 // A window position over the track item with the given number, found by
 // picking down the middle column; (-1, -1) when there is none.
 QPoint positionOfItem(CRavloViewerView& view, int number)
@@ -393,23 +404,33 @@ TEST_F(FrameTest, RightDoubleClickShowsTheItemInTheChosenUnit)
         SCOPED_TRACE(centimetres);
         frame->action(centimetres ? CmdCentimetres : CmdInches)->trigger();
         QString title, unit;
-        QStringList values;
+        QStringList labels, values;
         ModalWatcher watcher([&](QWidget* modal) {
             auto* dialog = qobject_cast<CDescribeDialog*>(modal);
             if (dialog) {
                 title = dialog->windowTitle();
                 unit = dialog->unitLabel()->text();
-                for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
-                    values << field->text();
+                for (QLabel* label : inReadingOrder(dialog->findChildren<QLabel*>()))
+                    if (label != dialog->unitLabel() && label->isVisible())
+                        labels << label->text();
+                for (QLineEdit* field : inReadingOrder(dialog->findChildren<QLineEdit*>()))
+                    if (field->isVisible())
+                        values << field->text();
             }
             modal->close();
         });
         QTest::mouseDClick(&frame->view(), Qt::RightButton, {}, over);
         EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.fired(); }));
-        EXPECT_TRUE(title.startsWith("T2")) << title.toStdString();
+        EXPECT_EQ(title, QString("T2 Straight Track"));
         EXPECT_EQ(unit, centimetres ? QString("[cm]") : QString("[inch]"));
-        // The track is 40 inches long: 101.60 cm.
-        EXPECT_TRUE(values.contains(centimetres ? "101.60" : "40.00")) << values.join("|").toStdString();
+        EXPECT_EQ(labels, QStringList({"Pt 1:", "Pt 2:", "Length", "Grade", "Layer"}));
+        // The track runs 40 inches (101.60 cm) along y = 20 on the flat.
+        if (centimetres)
+            EXPECT_EQ(values, QStringList({"(0.00 , 50.80 , 0.00)", "(101.60 , 50.80 , 0.00)", "101.60", "0.00",
+                                           "2 - Branch"}));
+        else
+            EXPECT_EQ(values, QStringList({"(0.00 , 20.00 , 0.00)", "(40.00 , 20.00 , 0.00)", "40.00", "0.00",
+                                           "2 - Branch"}));
     }
 }
 

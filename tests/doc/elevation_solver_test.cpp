@@ -322,6 +322,9 @@ struct NetworkStyle {
     double joinShare;       // share of ends joined to an earlier item
     bool treeOnly;          // at most one joined end per new item
     bool oddEnds;           // ends towards missing items, duplicated joins
+    int minItems = 1;
+    int maxItems = 20;
+    unsigned seeds = 150;
 };
 
 void PrintTo(const NetworkStyle& style, std::ostream* out)
@@ -333,7 +336,8 @@ class RandomNetwork {
 public:
     RandomNetwork(const NetworkStyle& style, unsigned seed) : rng(seed)
     {
-        const int itemCount = 1 + static_cast<int>(rng() % 20);
+        const int itemCount =
+            style.minItems + static_cast<int>(rng() % static_cast<unsigned>(style.maxItems - style.minItems + 1));
         for (int k = 0; k < itemCount; ++k) {
             // Numbered with gaps so that ends can name missing items on both sides.
             items.push_back(std::make_unique<TestTrack>(tables, 10 * (k + 1)));
@@ -404,7 +408,7 @@ class SolverMatchesMethod : public ::testing::TestWithParam<NetworkStyle> {};
 
 TEST_P(SolverMatchesMethod, OnRandomNetworks)
 {
-    for (unsigned seed = 1; seed <= 150; ++seed) {
+    for (unsigned seed = 1; seed <= GetParam().seeds; ++seed) {
         SCOPED_TRACE(seed);
         RandomNetwork net(GetParam(), seed);
         buildNeighbours(net.tables);
@@ -433,7 +437,12 @@ INSTANTIATE_TEST_SUITE_P(Styles, SolverMatchesMethod,
         NetworkStyle{"EqualGrades", {1.0, 2.0}, {0.0, 1.0, 2.0, -1.0}, 0.25, 0.7, false, false},
         NetworkStyle{"ManyHeights", {1.0, 2.0, 3.0}, {}, 0.5, 0.7, false, false},
         NetworkStyle{"Disconnected", {}, {0.0, 1.5}, 0.1, 0.3, false, false},
-        NetworkStyle{"OddEnds", {1.0, 2.5}, {0.0, 1.0, 3.0}, 0.2, 0.6, false, true}),
+        NetworkStyle{"OddEnds", {1.0, 2.5}, {0.0, 1.0, 3.0}, 0.2, 0.6, false, true},
+        // Hundreds of items and many rounds, where remembered climbs go
+        // stale and must be searched again.
+        NetworkStyle{"LargeLoops", {}, {}, 0.05, 0.8, false, false, 60, 100, 3},
+        NetworkStyle{"LargeEqualGrades", {1.0, 2.0}, {0.0, 1.0, 2.0, -1.0}, 0.05, 0.8, false, false, 60, 100, 3},
+        NetworkStyle{"LargeTrees", {}, {}, 0.03, 0.9, true, false, 300, 500, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Links that need not go both ways, as a malformed layout can give.

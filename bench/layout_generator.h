@@ -2,8 +2,9 @@
 
 #include <string>
 
-// A synthetic layout of the given number of track items: straight track laid
-// out row by row and joined end to end into one network, with every
+// A synthetic layout of the given number of track items: straight track and
+// (every third item within a row) curves, laid out row by row in a square
+// around the origin and joined end to end into one network, with every
 // hundredth end given a height, on two layers, plus a few ignored records.
 std::string generateLayout(int items, int seed);
 

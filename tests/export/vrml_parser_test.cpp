@@ -206,6 +206,30 @@ TEST_F(VrmlParserCheck, LayoutWithEveryItemKindParses)
     EXPECT_FALSE(holdsNonFiniteNumber(text));
 }
 
+// The same items with every track hidden, and a hidden helix: each track
+// kind writes its tunnel.
+TEST_F(VrmlParserCheck, EveryTrackKindHiddenParses)
+{
+    std::istringstream lines(EveryKind);
+    std::string hidden, line;
+    const char* const trackKinds[] = {"STRAIGHT", "CURVE", "TURNTABLE", "TURNOUT", "JOINT", "CORNU", "BEZIER"};
+    while (std::getline(lines, line)) {
+        for (const char* kind : trackKinds)
+            if (line.starts_with(std::string(kind) + " ") && line.find(" HO 1") != std::string::npos)
+                line.replace(line.find(" HO 1"), 5, " HO 0");
+        hidden += line + "\n";
+    }
+    hidden += "CURVE 11 0 0 0 0 HO 0 0 200 0 10 1\nE 10 200 90\nE 0 210 0 9 0 0 3\nEND\n";
+    const TempLayout layout(hidden);
+    CRavloViewerDoc doc("/nonexistent-profile-folder");
+    ASSERT_TRUE(doc.onOpenDocument(layout.path()));
+    EXPECT_EQ(exportAndParse(doc, layout.path()), "");
+
+    const std::string text = fileText((folder / "world.wrl").string());
+    EXPECT_GE(count(text, "appearance USE HIDDEN"), 9u) << "a tunnel for each track item but the turntable";
+    EXPECT_FALSE(holdsNonFiniteNumber(text));
+}
+
 TEST_F(VrmlParserCheck, EveryLayoutFileExportsToAValidWorld)
 {
     const std::vector<fs::path> files = layoutFiles();

@@ -15,6 +15,30 @@ std::string usageText()
            "--check prints the load messages of a layout (exit 0: none, 1: some, 2: unreadable).\n";
 }
 
+namespace {
+
+// The toolkit's own options (one dash), which the window takes for itself:
+// how many words each takes, the option included.
+int toolkitOptionWords(const std::string& a)
+{
+    static const char* const withValue[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                                            "-qwindowgeometry", "-geometry", "-qwindowtitle", "-title",
+                                            "-qwindowicon", "-icon", "-display", "-style", "-stylesheet",
+                                            "-session", "-name", "-visual"};
+    static const char* const alone[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+    for (const char* option : withValue)
+        if (a == option)
+            return 2;
+    for (const char* option : alone)
+        if (a == option)
+            return 1;
+    if (a.starts_with("-style=") || a.starts_with("-stylesheet=") || a.starts_with("-qmljsdebugger="))
+        return 1;
+    return 0;
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const std::vector<std::string>& args)
 {
     CommandLine c;
@@ -59,6 +83,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             if (!value(size) || std::sscanf(size.c_str(), "%dx%d", &c.width, &c.height) != 2 || c.width <= 0 ||
                 c.height <= 0 || c.width > 16384 || c.height > 16384)
                 return fail("--size needs WIDTHxHEIGHT");
+        } else if (const int words = toolkitOptionWords(a); words > 0) {
+            i += static_cast<std::size_t>(words - 1);
         } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
             return fail("unknown option " + a);
         } else {

@@ -21,10 +21,22 @@ namespace {
 // how many words each takes, the option included.
 int toolkitOptionWords(const std::string& a)
 {
-    static const char* const withValue[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
-                                            "-qwindowgeometry", "-geometry", "-qwindowtitle", "-title",
-                                            "-qwindowicon", "-icon", "-display", "-style", "-stylesheet",
-                                            "-session", "-name", "-visual"};
+    static const char* const withValue[] = {"-platform",
+                                            "-platformpluginpath",
+                                            "-platformtheme",
+                                            "-plugin",
+                                            "-qwindowgeometry",
+                                            "-geometry",
+                                            "-qwindowtitle",
+                                            "-title",
+                                            "-qwindowicon",
+                                            "-icon",
+                                            "-display",
+                                            "-style",
+                                            "-stylesheet",
+                                            "-session",
+                                            "-name",
+                                            "-visual"};
     static const char* const alone[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
     for (const char* option : withValue)
         if (a == option)
@@ -80,8 +92,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
                 return fail("--render needs an output file");
         } else if (a == "--size") {
             std::string size;
-            if (!value(size) || std::sscanf(size.c_str(), "%dx%d", &c.width, &c.height) != 2 || c.width <= 0 ||
-                c.height <= 0 || c.width > 16384 || c.height > 16384)
+            if (!value(size) || std::sscanf(size.c_str(), "%dx%d", &c.width, &c.height) != 2 ||
+                c.width <= 0 || c.height <= 0 || c.width > 16384 || c.height > 16384)
                 return fail("--size needs WIDTHxHEIGHT");
         } else if (const int words = toolkitOptionWords(a); words > 0) {
             i += static_cast<std::size_t>(words - 1);

@@ -43,8 +43,7 @@ const char* jsonBool(bool value)
     return value ? "true" : "false";
 }
 
-template <typename Map, typename Value>
-Value lookup(const Map& map, int key, Value fallback)
+template <typename Map, typename Value> Value lookup(const Map& map, int key, Value fallback)
 {
     const auto it = map.find(key);
     return it == map.end() ? fallback : it->second;
@@ -75,8 +74,8 @@ void writeEnds(std::string& out, const LayoutTables& t)
                ", \"other\": " + std::to_string(e.other) + ", \"x\": " + jsonNumber(e.position.x) +
                ", \"y\": " + jsonNumber(e.position.y) + ", \"z\": " + jsonNumber(e.position.z) +
                ", \"angle\": " + jsonNumber(e.angle) + ", \"defined\": " + jsonBool(e.elevationDefined) +
-               ", \"given\": " + jsonBool(e.elevationGiven) + ", \"onTurntable\": " + jsonBool(e.onTurntable) +
-               "}";
+               ", \"given\": " + jsonBool(e.elevationGiven) +
+               ", \"onTurntable\": " + jsonBool(e.onTurntable) + "}";
     }
     out += "]";
 }
@@ -119,7 +118,7 @@ std::string jsonString(const std::string& text)
             out += "\\u00";
             out += hex[c >> 4];
             out += hex[c & 15];
-        } else if (c >= 0x80) {  // Latin-1 in UTF-8
+        } else if (c >= 0x80) { // Latin-1 in UTF-8
             out += static_cast<char>(0xC0 | (c >> 6));
             out += static_cast<char>(0x80 | (c & 0x3F));
         } else {
@@ -147,8 +146,8 @@ int runReport(const CommandLine& c)
     }
     const LayoutTables& t = doc.tables;
     const bool centimetres = !c.inches;
-    std::string out = "{\"file\": " + jsonString(c.layout) + ",\n\"units\": " +
-                      jsonString(centimetres ? "[cm]" : "[inch]") + ",\n\"messages\": [";
+    std::string out = "{\"file\": " + jsonString(c.layout) +
+                      ",\n\"units\": " + jsonString(centimetres ? "[cm]" : "[inch]") + ",\n\"messages\": [";
     for (std::size_t i = 0; i < t.loadMessages.size(); ++i)
         out += (i ? ",\n  " : "\n  ") + jsonString(narrowText(t.loadMessages[i]));
     out += "],\n";

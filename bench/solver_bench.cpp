@@ -33,7 +33,7 @@ struct Network {
     {
         std::mt19937 rng(seed);
         std::uniform_real_distribution<double> lengths(2.0, 30.0);
-        std::vector<BenchTrack*> open;  // items with an end still to join
+        std::vector<BenchTrack*> open; // items with an end still to join
         int number = 1;
         while (static_cast<int>(tables.endPoints.size()) + static_cast<int>(open.size()) < endCount) {
             items.push_back(std::make_unique<BenchTrack>(tables, number++, lengths(rng)));

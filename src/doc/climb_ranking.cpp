@@ -41,7 +41,7 @@ void ClimbRanking::fix(const std::vector<std::pair<int, double>>& climb)
     bool widened = false;
     for (const auto& [n, h] : path) {
         if (!ends[n].elevationDefined)
-            again.push_back(n);  // a new start
+            again.push_back(n); // a new start
         ends[n].elevationDefined = true;
         const double z = singlePrecision(h);
         ends[n].position.z = z;
@@ -55,10 +55,10 @@ void ClimbRanking::fix(const std::vector<std::pair<int, double>>& climb)
         std::size_t kept = 0;
         for (const Watcher& w : list) {
             if (results[w.start].version != w.version)
-                continue;  // from an earlier search of that start
+                continue; // from an earlier search of that start
             list[kept++] = w;
             if (w.start == n) {
-                again.push_back(n);  // the start's own height changed
+                again.push_back(n); // the start's own height changed
                 continue;
             }
             results[w.start].stale = true;

@@ -32,7 +32,7 @@ private:
     struct StartResult {
         ElevationPath climb;
         unsigned version = 0;
-        double key = -1.0;  // grade, or an upper bound while stale
+        double key = -1.0; // grade, or an upper bound while stale
         bool stale = false;
     };
     struct Watcher {

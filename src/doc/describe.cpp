@@ -55,8 +55,7 @@ int CDescribe::addNumberRow(int top, const std::string& label, double value)
 
 int CDescribe::addPointRow(int top, const std::string& label, double x, double y, double z)
 {
-    const std::string text =
-        "(" + formatNumber(x) + " , " + formatNumber(y) + " , " + formatNumber(z) + ")";
+    const std::string text = "(" + formatNumber(x) + " , " + formatNumber(y) + " , " + formatNumber(z) + ")";
     return addRow(DescribeRow::LabelValue, top, label, text, 200);
 }
 

@@ -23,10 +23,10 @@ public:
 struct DescribeRow {
     enum Kind { Message = 1, LabelValue = 2 };
     int kind = LabelValue;
-    int top = 0;        // pixels from the top of the client area
-    std::string label;  // the message text for a message line
-    std::string value;  // empty for a message line
-    int width = 0;      // width of the value field; right edge of a message
+    int top = 0;       // pixels from the top of the client area
+    std::string label; // the message text for a message line
+    std::string value; // empty for a message line
+    int width = 0;     // width of the value field; right edge of a message
 };
 
 // A pixel rectangle of the client area.
@@ -44,8 +44,8 @@ inline bool operator==(const EditRect& a, const EditRect& b)
 
 // One coordinate field of a listed point. Only heights (column 2) are enabled.
 struct PointEdit {
-    Point3* point = nullptr;  // not owned; edits are written into it
-    int column = 0;           // 0 = x, 1 = y, 2 = z
+    Point3* point = nullptr; // not owned; edits are written into it
+    int column = 0;          // 0 = x, 1 = y, 2 = z
     EditRect rect;
     bool enabled = false;
 };

@@ -40,7 +40,7 @@ ElevationPath ElevationSearch::run(int start, const HeightRange* range)
     touched.clear();
     if (start < 0 || start >= static_cast<int>(known.size()))
         return result;
-    if (++generation == 0) {  // the stamps wrapped round: forget them all
+    if (++generation == 0) { // the stamps wrapped round: forget them all
         std::fill(stamp.begin(), stamp.end(), 0);
         std::fill(done.begin(), done.end(), 0);
         generation = 1;
@@ -56,7 +56,8 @@ ElevationPath ElevationSearch::run(int start, const HeightRange* range)
     int best = -1;
     double bestGrade = 0.0;
     // The largest height difference any candidate can have from the start.
-    const double maxRise = range ? std::max(std::fabs(range->high - startZ), std::fabs(range->low - startZ)) : 0.0;
+    const double maxRise =
+        range ? std::max(std::fabs(range->high - startZ), std::fabs(range->low - startZ)) : 0.0;
 
     while (!heap.empty()) {
         std::pop_heap(heap.begin(), heap.end(), later);

@@ -18,16 +18,36 @@ RecordItem makeRecordItem(int code, const std::string& line, LayoutTables& table
 {
     RecordItem item;
     switch (code) {
-    case RecTurnTable: item.track = std::make_unique<TurnTable>(line, tables, in); break;
-    case RecJoint: item.track = std::make_unique<Joint>(line, tables, in); break;
-    case RecCornu: item.track = std::make_unique<Cornu>(line, tables, in); break;
-    case RecBezier: item.track = std::make_unique<Bezier>(line, tables, in); break;
-    case RecStructure: item.other = std::make_unique<Structure>(line, tables, in); break;
-    case RecBzrlin: item.other = std::make_unique<Bzrln>(line, tables, in); break;
-    case RecDraw: item.other = std::make_unique<Draw>(line, tables, in); break;
-    case RecStraight: item.track = std::make_unique<Straight>(line, tables, in); break;
-    case RecCurve: item.track = std::make_unique<Curve>(line, tables, in); break;
-    case RecTurnout: item.track = std::make_unique<Turnout>(line, tables, in); break;
+    case RecTurnTable:
+        item.track = std::make_unique<TurnTable>(line, tables, in);
+        break;
+    case RecJoint:
+        item.track = std::make_unique<Joint>(line, tables, in);
+        break;
+    case RecCornu:
+        item.track = std::make_unique<Cornu>(line, tables, in);
+        break;
+    case RecBezier:
+        item.track = std::make_unique<Bezier>(line, tables, in);
+        break;
+    case RecStructure:
+        item.other = std::make_unique<Structure>(line, tables, in);
+        break;
+    case RecBzrlin:
+        item.other = std::make_unique<Bzrln>(line, tables, in);
+        break;
+    case RecDraw:
+        item.other = std::make_unique<Draw>(line, tables, in);
+        break;
+    case RecStraight:
+        item.track = std::make_unique<Straight>(line, tables, in);
+        break;
+    case RecCurve:
+        item.track = std::make_unique<Curve>(line, tables, in);
+        break;
+    case RecTurnout:
+        item.track = std::make_unique<Turnout>(line, tables, in);
+        break;
     default:
         break;
     }

@@ -107,8 +107,7 @@ std::string decimalPrefix(const std::string& token)
 // without the C library's locale and set-up costs. Gives false for anything
 // unusual (no digits after the sign, out of range, underflow), which then
 // goes through the C library's conversion and its error reporting.
-template <typename T>
-bool fastConvert(const std::string& token, T& value)
+template <typename T> bool fastConvert(const std::string& token, T& value)
 {
     const char* first = token.c_str();
     const char* last = first + token.size();
@@ -122,9 +121,9 @@ bool fastConvert(const std::string& token, T& value)
     }
     // Digits must follow the sign, so "inf", "nan" and "-inf" never take this path.
     const char* digits = *first == '-' ? first + 1 : first;
-    const bool startsNumber = std::isdigit(static_cast<unsigned char>(digits[0])) ||
-                              (!std::is_integral_v<T> && digits[0] == '.' &&
-                               std::isdigit(static_cast<unsigned char>(digits[1])));
+    const bool startsNumber =
+        std::isdigit(static_cast<unsigned char>(digits[0])) ||
+        (!std::is_integral_v<T> && digits[0] == '.' && std::isdigit(static_cast<unsigned char>(digits[1])));
     if (!startsNumber)
         return false;
     std::from_chars_result r;

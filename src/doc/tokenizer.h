@@ -35,7 +35,7 @@ private:
 // skipped, the longest numeric prefix converted and the rest ignored.
 // Each throws ParseError when the token holds no number or it is out of range.
 int parseInt(const std::string& token);
-double parseFloat(const std::string& token);   // nearest 32-bit float, widened
+double parseFloat(const std::string& token); // nearest 32-bit float, widened
 double parseDouble(const std::string& token);
 
 // Token i of a split record line, or ParseError naming the missing field when

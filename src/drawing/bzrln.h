@@ -8,7 +8,7 @@
 
 // One segment of a Bezier line's chain and the segments joined at its ends.
 struct ChainLink {
-    DrawItem* segment = nullptr;  // not owned
+    DrawItem* segment = nullptr; // not owned
     int neighbour[2] = {-1, -1};
     int neighbourEnd[2] = {-1, -1};
     double length = 0.0;

@@ -4,8 +4,8 @@
 
 #include "doc/layout_tables.h"
 
-std::ostream& writeContainerFrame(std::ostream& out, const ContainerFrame& frame, const PrimitiveList& primitives,
-                                  LayoutTables& tables)
+std::ostream& writeContainerFrame(std::ostream& out, const ContainerFrame& frame,
+                                  const PrimitiveList& primitives, LayoutTables& tables)
 {
     out << "\n#________________________________\n";
     out << "Transform { # (T" << frame.number << ") " << frame.kind << " " << frame.name << "\n";

@@ -78,5 +78,6 @@ std::ostream& Draw::writeVrml(std::ostream& out)
 {
     if (primitives.empty())
         return out;
-    return writeContainerFrame(out, {number, "DRAW", name, originX, originY, angle, sequence}, primitives, *tables);
+    return writeContainerFrame(out, {number, "DRAW", name, originX, originY, angle, sequence}, primitives,
+                               *tables);
 }

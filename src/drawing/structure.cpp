@@ -28,9 +28,7 @@ std::string titleText(std::string raw)
 
 } // namespace
 
-Structure::Structure(LayoutTables& tables) : CXObj(tables), sequence(tables.itemSerial++)
-{
-}
+Structure::Structure(LayoutTables& tables) : CXObj(tables), sequence(tables.itemSerial++) {}
 
 Structure::Structure(const std::string& line, LayoutTables& tables, LayoutStream& in) : Structure(tables)
 {
@@ -118,6 +116,6 @@ void Structure::describe(bool centimetres, DescribeHost& host)
 
 std::ostream& Structure::writeVrml(std::ostream& out)
 {
-    return writeContainerFrame(out, {number, "Structure", name, originX, originY, angle, sequence}, primitives,
-                               *tables);
+    return writeContainerFrame(out, {number, "Structure", name, originX, originY, angle, sequence},
+                               primitives, *tables);
 }

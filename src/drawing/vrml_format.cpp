@@ -29,8 +29,8 @@ void channels(std::ostream& out, unsigned char red, unsigned char green, unsigne
 
 } // namespace
 
-void colourAppearance(std::ostream& out, int colour, unsigned char red, unsigned char green, unsigned char blue,
-                      bool defined, float emissiveScale, bool withTransparency)
+void colourAppearance(std::ostream& out, int colour, unsigned char red, unsigned char green,
+                      unsigned char blue, bool defined, float emissiveScale, bool withTransparency)
 {
     if (defined) {
         out << "     appearance USE C" << colour << "\n";

@@ -16,7 +16,7 @@ void point(std::ostream& out, const Point3& p);
 // The colour appearance "C<colour>" of a line, arc, polygon or disc: used when
 // already defined, otherwise defined with the channels / 256 (emissive scaled
 // by `emissiveScale` instead) and, when `withTransparency`, a transparency line.
-void colourAppearance(std::ostream& out, int colour, unsigned char red, unsigned char green, unsigned char blue,
-                      bool defined, float emissiveScale, bool withTransparency);
+void colourAppearance(std::ostream& out, int colour, unsigned char red, unsigned char green,
+                      unsigned char blue, bool defined, float emissiveScale, bool withTransparency);
 
 } // namespace vrml

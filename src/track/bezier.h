@@ -8,7 +8,8 @@
 class Bezier : public Cornu {
 public:
     // Reads a BEZIER record (the same header and body as a CORNU record).
-    Bezier(const std::string& line, LayoutTables& tables, LayoutStream& in) : Cornu(line, tables, in, 0.001, "BEZIER")
+    Bezier(const std::string& line, LayoutTables& tables, LayoutStream& in)
+        : Cornu(line, tables, in, 0.001, "BEZIER")
     {
     }
 

@@ -10,7 +10,8 @@
 #include "track/joint_outline.h"
 #include "track/straight_track.h"
 
-Cornu::Cornu(const std::string& line, LayoutTables& tables, LayoutStream& in) : Cornu(line, tables, in, 0.0, "CORNU")
+Cornu::Cornu(const std::string& line, LayoutTables& tables, LayoutStream& in)
+    : Cornu(line, tables, in, 0.0, "CORNU")
 {
 }
 

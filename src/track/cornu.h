@@ -46,7 +46,8 @@ public:
 
 protected:
     // For a derived record: its starting length and its keyword for messages.
-    Cornu(const std::string& line, LayoutTables& tables, LayoutStream& in, double startLength, const char* keyword);
+    Cornu(const std::string& line, LayoutTables& tables, LayoutStream& in, double startLength,
+          const char* keyword);
     // The kind text of the dialog title, starting with a blank.
     virtual std::string kindText() const { return " Cornu"; }
 

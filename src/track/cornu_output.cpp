@@ -40,7 +40,8 @@ std::ostream& Cornu::writeVrml(std::ostream& out, OutlineVertices& vertices)
         p->writeVrml(out, vertices, 0);
         if (p == segments && visible == 0)
             writeHidden(out, outline, vertices);
-        writeEmbankment(out, "TRACK_EMBANKMENT", p->outline.embankmentTop, p->outline.embankmentBottom, vertices);
+        writeEmbankment(out, "TRACK_EMBANKMENT", p->outline.embankmentTop, p->outline.embankmentBottom,
+                        vertices);
     }
     out << " ]\n} # (T" << number << ")\n";
     return out;

@@ -39,7 +39,8 @@ double Joint::lengthBetween(int endA, int endB)
     return d > 0.001 ? d : 0.001;
 }
 
-void squaredNormals(const Point3& start, const Point3& end, double angleA, double angleB, Point3& s, Point3& t)
+void squaredNormals(const Point3& start, const Point3& end, double angleA, double angleB, Point3& s,
+                    Point3& t)
 {
     const double a = angleA * M_PI / 180.0;
     const double b = angleB * M_PI / 180.0;
@@ -137,7 +138,8 @@ std::ostream& Joint::writeVrml(std::ostream& out, OutlineVertices& vertices)
         p->writeVrml(out, vertices, 0);
         if (visible == 0)
             writeHidden(out, outline, vertices);
-        writeEmbankment(out, "TRACK_EMBANKMENT", p->outline.embankmentTop, p->outline.embankmentBottom, vertices);
+        writeEmbankment(out, "TRACK_EMBANKMENT", p->outline.embankmentTop, p->outline.embankmentBottom,
+                        vertices);
     }
     out << " ]\n} # (T" << number << ")\n";
     return out;

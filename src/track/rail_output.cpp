@@ -13,8 +13,8 @@ int detailLevel(double distance)
     return static_cast<int>(distance / 200.0);
 }
 
-std::ostream& writeShape(std::ostream& out, const std::string& appearance, const std::vector<double>& vertices,
-                         const std::vector<int>& indices)
+std::ostream& writeShape(std::ostream& out, const std::string& appearance,
+                         const std::vector<double>& vertices, const std::vector<int>& indices)
 {
     out << std::fixed << std::setprecision(4);
     out << "  Shape {\n   appearance USE " << appearance
@@ -25,8 +25,8 @@ std::ostream& writeShape(std::ostream& out, const std::string& appearance, const
             out << "\n   ";
             counter = 1;
         }
-        out << "   " << std::setw(9) << vertices[i] << " " << std::setw(9) << vertices[i + 2] << " " << std::setw(9)
-            << -vertices[i + 1];
+        out << "   " << std::setw(9) << vertices[i] << " " << std::setw(9) << vertices[i + 2] << " "
+            << std::setw(9) << -vertices[i + 1];
     }
     out << "\n";
     out << "     ]\n    }\n    coordIndex [\n    ";
@@ -36,8 +36,8 @@ std::ostream& writeShape(std::ostream& out, const std::string& appearance, const
             out << "\n    ";
             counter = 1;
         }
-        out << " " << std::setw(4) << indices[i] << " " << std::setw(4) << indices[i + 1] << " " << std::setw(4)
-            << indices[i + 2] << "   -1";
+        out << " " << std::setw(4) << indices[i] << " " << std::setw(4) << indices[i + 1] << " "
+            << std::setw(4) << indices[i + 2] << "   -1";
     }
     out << "\n";
     out << "    ]\n   }\n  }\n";

@@ -13,8 +13,8 @@ int detailLevel(double distance);
 // One VRML Shape of indexed triangles: vertices as x, y, z triples (written
 // as x, z, -y), indices as triples of vertex numbers. Leaves the stream in
 // fixed notation with 4 decimals.
-std::ostream& writeShape(std::ostream& out, const std::string& appearance, const std::vector<double>& vertices,
-                         const std::vector<int>& indices);
+std::ostream& writeShape(std::ostream& out, const std::string& appearance,
+                         const std::vector<double>& vertices, const std::vector<int>& indices);
 
 // The rails of one level under "RAIL", then the embankment under
 // "TRACK_EMBANKMENT".

@@ -62,7 +62,8 @@ void Straight::initDraw(OutlineVertices& vertices)
     outline.setProfile(tables->profile(scale));
     if (segments) {
         char text[128];
-        std::snprintf(text, sizeof text, "Straight::initDraw(): item T%d should only have one track item\n", number);
+        std::snprintf(text, sizeof text, "Straight::initDraw(): item T%d should only have one track item\n",
+                      number);
         showGlMessage(text);
         return;
     }

@@ -66,8 +66,8 @@ std::ostream& Straight::writeVrml(std::ostream& out, OutlineVertices& vertices)
         out << " Shape{}\n]}\n";
         if (visible == 0)
             writeHidden(out, outline, vertices);
-        writeEmbankment(out, "TRACK_EMBANKMENT", segments->outline.embankmentTop, segments->outline.embankmentBottom,
-                        vertices);
+        writeEmbankment(out, "TRACK_EMBANKMENT", segments->outline.embankmentTop,
+                        segments->outline.embankmentBottom, vertices);
     }
     out << " ]\n} # (T" << number << ")\n";
     return out;

@@ -12,8 +12,8 @@ std::string itemTitle(int number)
 
 std::string recordMessage(int lineNumber, const std::string& keyword, int number, const std::string& why)
 {
-    return "Line " + std::to_string(lineNumber) + ": " + keyword + " record of item " + std::to_string(number) +
-           ": line skipped, " + why;
+    return "Line " + std::to_string(lineNumber) + ": " + keyword + " record of item " +
+           std::to_string(number) + ": line skipped, " + why;
 }
 
 std::string trimLeft(const std::string& line)

@@ -64,16 +64,18 @@ std::ostream& Turnout::writeVrml(std::ostream& out, OutlineVertices& vertices)
     const double r = rotation * std::numbers::pi / 180.0;
     out << "\n#________________________________\n";
     out << "# (T" << number << ") " << name << "\n";
-    out << "Transform {\n" << " children [\n";
+    out << "Transform {\n"
+        << " children [\n";
     writeEmbankment(out, "TRACK_EMBANKMENT", outline.embankmentTop, outline.embankmentBottom, vertices);
     if (visible == 0)
         writeHidden(out, outline, vertices);
     out << " ]\n}\n";
     out << "LOD { range [100,200]  center " << c.x << " " << c.z << " " << -c.y << " level [\n";
-    static const char* const labels[3] = {") High Resolution\n", ") Medium Resolution\n", ") Low Resolution\n"};
+    static const char* const labels[3] = {") High Resolution\n", ") Medium Resolution\n",
+                                          ") Low Resolution\n"};
     for (int level = 0; level < 3; ++level) {
-        out << "Transform { # (T" << number << labels[level] << " translation " << originX << " 0 " << -originY
-            << "\n rotation 0 -1 0 " << r << "\n children [\n";
+        out << "Transform { # (T" << number << labels[level] << " translation " << originX << " 0 "
+            << -originY << "\n rotation 0 -1 0 " << r << "\n children [\n";
         for (TurnOutItem* s = segments; s; s = s->next)
             s->writeVrml(out, vertices, level);
         out << " ]\n}\n";

@@ -52,7 +52,9 @@ void LockKeys::observe(const QKeyEvent& event)
     const bool lockKey = key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock;
     if (lockKey) {
         if (event.type() == QEvent::KeyPress && !event.isAutoRepeat()) {
-            const Key which = key == Qt::Key_CapsLock ? CapsLock : key == Qt::Key_NumLock ? NumLock : ScrollLock;
+            const Key which = key == Qt::Key_CapsLock  ? CapsLock
+                              : key == Qt::Key_NumLock ? NumLock
+                                                       : ScrollLock;
             setOn(which, !on[which]);
         }
         // The state mask of a lock key's own events tells the state before

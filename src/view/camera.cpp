@@ -30,7 +30,8 @@ FloatMatrix rotationAbout(double degrees, double x, double y, double z)
     const float len = std::sqrt(static_cast<float>(x * x + y * y + z * z));
     if (len == 0.0f)
         return r;
-    const float ux = static_cast<float>(x) / len, uy = static_cast<float>(y) / len, uz = static_cast<float>(z) / len;
+    const float ux = static_cast<float>(x) / len, uy = static_cast<float>(y) / len,
+                uz = static_cast<float>(z) / len;
     const float rad = static_cast<float>(degrees * M_PI / 180.0);
     const float c = std::cos(rad), s = std::sin(rad), t = 1.0f - c;
     // Column-major: m[4 * col + row].

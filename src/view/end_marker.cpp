@@ -160,10 +160,12 @@ std::string heightLabel(double z, bool centimetres)
     return buffer;
 }
 
-void drawEndMarker(const EndPoint& r, bool labelsOn, const CGL3DText& text, const Point3& eye, bool centimetres)
+void drawEndMarker(const EndPoint& r, bool labelsOn, const CGL3DText& text, const Point3& eye,
+                   bool centimetres)
 {
     const double a = r.angle * M_PI / 180.0;
-    const EndFrame f{r.position.x, r.position.y, r.position.z, std::sin(a), std::cos(a), -std::cos(a), std::sin(a)};
+    const EndFrame f{r.position.x, r.position.y, r.position.z, std::sin(a),
+                     std::cos(a),  -std::cos(a), std::sin(a)};
     if (r.onTurntable) {
         if (r.other < 1)
             return;

@@ -37,7 +37,7 @@ void GLAPIENTRY tessVertex(void* vertex, void* data)
     const GLdouble* v = static_cast<const GLdouble*>(vertex);
     static_cast<TessResult*>(data)->triangles.push_back({v[0], v[1]});
 }
-void GLAPIENTRY tessCombine(GLdouble coords[3], void*[4], GLfloat[4], void** out, void* data)
+void GLAPIENTRY tessCombine(GLdouble coords[3], void* [4], GLfloat[4], void** out, void* data)
 {
     auto* result = static_cast<TessResult*>(data);
     result->extra.push_back({coords[0], coords[1], coords[2]});
@@ -178,7 +178,8 @@ void createFont(CGL3DText& text, int height)
             if (glyph != 0) {
                 const QList<QPointF> advances = raw.advancesForGlyphIndexes(QList<quint32>{glyph});
                 const QRectF box = raw.boundingRect(glyph);
-                m.cellIncX = static_cast<float>(advances.isEmpty() ? 0.0 : advances.front().x() / outlineSize);
+                m.cellIncX =
+                    static_cast<float>(advances.isEmpty() ? 0.0 : advances.front().x() / outlineSize);
                 m.blackBoxX = static_cast<float>(box.width() / outlineSize);
                 m.blackBoxY = static_cast<float>(box.height() / outlineSize);
                 m.originX = static_cast<float>(box.left() / outlineSize);

@@ -162,7 +162,8 @@ void SceneRenderer::drawAxes(const CGLText& text)
         double angle, rx, ry, rz;
         const char* letter;
     };
-    static const Axis axes[3] = {{1, 0, 0, 90, 0, 1, 0, "x"}, {0, 1, 0, 90, -1, 0, 0, "y"}, {0, 0, 1, 0, 0, 0, 1, "z"}};
+    static const Axis axes[3] = {
+        {1, 0, 0, 90, 0, 1, 0, "x"}, {0, 1, 0, 90, -1, 0, 0, "y"}, {0, 0, 1, 0, 0, 0, 1, "z"}};
     for (const Axis& a : axes) {
         glColor3d(a.x, a.y, a.z);
         glBegin(GL_LINES);
@@ -193,7 +194,8 @@ void SceneRenderer::drawBasePlane()
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glTranslated(0, 0, doc->basePlaneLevel);
-    glColor4d((c & 0xFF) / 256.0, (c & 0xFF00) / 65536.0, ((c >> 16) & 0xFF) / 256.0, doc->basePlaneOpacity / 100.0);
+    glColor4d((c & 0xFF) / 256.0, (c & 0xFF00) / 65536.0, ((c >> 16) & 0xFF) / 256.0,
+              doc->basePlaneOpacity / 100.0);
     const double corners[4][2] = {{b[0], b[1]}, {b[0], b[4]}, {b[3], b[4]}, {b[3], b[1]}};
     glBegin(GL_TRIANGLE_FAN);
     for (int i = 0; i < 4; ++i)

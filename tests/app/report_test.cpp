@@ -32,11 +32,10 @@ ReportRun report(const std::string& args, const std::string& errorFile = "/dev/n
 
 // Two straight tracks joined at (0, 0): item 1 runs east to a free end,
 // item 2 west to a free end of height 3; the joint is given height 1.
-const char* const twoStraights =
-    "LAYERS 0 1 0 0 255 0 0 0 0 Main\n"
-    "LAYERS 2 0 0 0 65280 0 0 0 0 Hidden\n"
-    "STRAIGHT 1 0 0 0 0 N 1\n\tT 2 0 0 270 9 0 0 1\n\tE 10 0 90\n\tEND$SEGS\n"
-    "STRAIGHT 2 3 0 0 0 N 1\n\tT 1 0 0 90\n\tE -20 0 270 9 0 0 3\n\tEND$SEGS\n";
+const char* const twoStraights = "LAYERS 0 1 0 0 255 0 0 0 0 Main\n"
+                                 "LAYERS 2 0 0 0 65280 0 0 0 0 Hidden\n"
+                                 "STRAIGHT 1 0 0 0 0 N 1\n\tT 2 0 0 270 9 0 0 1\n\tE 10 0 90\n\tEND$SEGS\n"
+                                 "STRAIGHT 2 3 0 0 0 N 1\n\tT 1 0 0 90\n\tE -20 0 270 9 0 0 3\n\tEND$SEGS\n";
 
 QJsonObject labelValue(const char* label, const char* value)
 {
@@ -47,7 +46,7 @@ TEST(ReportMode, LayoutInCentimetres)
 {
     TempLayout f(twoStraights);
     const ReportRun r = report(f.path());
-    EXPECT_EQ(r.status, 1);  // layer 3 is undefined
+    EXPECT_EQ(r.status, 1); // layer 3 is undefined
     ASSERT_TRUE(r.parsed) << r.out;
     const QJsonObject& j = r.json;
     EXPECT_EQ(j["file"].toString().toStdString(), f.path());
@@ -57,16 +56,26 @@ TEST(ReportMode, LayoutInCentimetres)
     const QJsonArray layers = j["layers"].toArray();
     ASSERT_EQ(layers.size(), 3);
     EXPECT_EQ(layers[0].toObject(),
-              (QJsonObject{{"number", 0}, {"name", "1 - Main"}, {"visible", true}, {"used", true}, {"colour", 255}}));
-    EXPECT_EQ(layers[1].toObject(), (QJsonObject{{"number", 2}, {"name", "3 - Hidden"}, {"visible", false},
-                                                 {"used", false}, {"colour", 65280}}));
+              (QJsonObject{
+                  {"number", 0}, {"name", "1 - Main"}, {"visible", true}, {"used", true}, {"colour", 255}}));
+    EXPECT_EQ(
+        layers[1].toObject(),
+        (QJsonObject{
+            {"number", 2}, {"name", "3 - Hidden"}, {"visible", false}, {"used", false}, {"colour", 65280}}));
     EXPECT_EQ(layers[2].toObject()["number"].toInt(), 3);
     EXPECT_EQ(layers[2].toObject()["used"].toBool(), true);
 
     const QJsonArray ends = j["ends"].toArray();
     ASSERT_EQ(ends.size(), 3);
-    EXPECT_EQ(ends[0].toObject(), (QJsonObject{{"index", 0}, {"owner", 1}, {"other", 2}, {"x", 0}, {"y", 0},
-                                               {"z", 1}, {"angle", 270}, {"defined", true}, {"given", true},
+    EXPECT_EQ(ends[0].toObject(), (QJsonObject{{"index", 0},
+                                               {"owner", 1},
+                                               {"other", 2},
+                                               {"x", 0},
+                                               {"y", 0},
+                                               {"z", 1},
+                                               {"angle", 270},
+                                               {"defined", true},
+                                               {"given", true},
                                                {"onTurntable", false}}));
     // The free end of item 1 hangs from the joint: level at its height, not given.
     EXPECT_EQ(ends[1].toObject()["z"].toDouble(), 1.0);
@@ -81,9 +90,9 @@ TEST(ReportMode, LayoutInCentimetres)
     EXPECT_EQ(second["number"].toInt(), 2);
     EXPECT_EQ(second["layer"].toInt(), 3);
     EXPECT_EQ(second["title"].toString(), "T2 Straight Track");
-    const QJsonArray rows{labelValue("Pt 1:", "(0.00 , 0.00 , 2.54)"), labelValue("Pt 2:", "(-50.80 , 0.00 , 7.62)"),
-                          labelValue("Length", "50.80"), labelValue("Grade", "10.00"),
-                          labelValue("Layer", "3 - undefined")};
+    const QJsonArray rows{labelValue("Pt 1:", "(0.00 , 0.00 , 2.54)"),
+                          labelValue("Pt 2:", "(-50.80 , 0.00 , 7.62)"), labelValue("Length", "50.80"),
+                          labelValue("Grade", "10.00"), labelValue("Layer", "3 - undefined")};
     EXPECT_EQ(second["rows"].toArray(), rows);
     EXPECT_EQ(second["points"].toArray(), QJsonArray());
     EXPECT_EQ(items[1].toObject()["number"].toInt(), 1);
@@ -139,8 +148,8 @@ TEST(ReportMode, PointFieldsOfALine)
     ASSERT_TRUE(r.parsed) << r.out;
     const QJsonObject item = r.json["items"].toArray()[0].toObject();
     EXPECT_EQ(item["number"].toInt(), 102);
-    EXPECT_EQ(item["points"].toArray(), (QJsonArray{QJsonArray{"0.00", "30.00", "0.00"},
-                                                    QJsonArray{"10.00", "30.00", "0.00"}}));
+    EXPECT_EQ(item["points"].toArray(),
+              (QJsonArray{QJsonArray{"0.00", "30.00", "0.00"}, QJsonArray{"10.00", "30.00", "0.00"}}));
 }
 
 TEST(ReportMode, UnreadableFile)

@@ -13,8 +13,8 @@ TEST(WindowWithoutOpenGL, KeepsRunning)
     TempLayout layout("LAYERS 0 1 0 0 1 0 0 0 0 \"Main\"\n"
                       "STRAIGHT 1 0 0 0 0 HO 1\n\tE 0 0 270\n\tE 10 0 90\n\tEND\n");
     // The toolkit's own options are the window's, not layout names.
-    for (const QStringList& args : {QStringList(), QStringList({"layout"}),
-                                    QStringList({"-style", "fusion", "layout", "-reverse"})}) {
+    for (const QStringList& args :
+         {QStringList(), QStringList({"layout"}), QStringList({"-style", "fusion", "layout", "-reverse"})}) {
         SCOPED_TRACE(args.join(' ').toStdString());
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

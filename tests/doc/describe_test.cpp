@@ -137,9 +137,9 @@ TEST(Describe, PointFieldTextsUseOffsetAndUnit)
     d.pointOffset = {10.0, 0.5, 0.25};
     d.addPointEdits(0, points);
     d.open();
-    EXPECT_EQ(d.fieldText(100), "27.94");  // (10 + 1) * 2.54
-    EXPECT_EQ(d.fieldText(101), "-3.81");  // (0.5 - 2) * 2.54
-    EXPECT_EQ(d.fieldText(102), "3.17");   // 1.25 * 2.54 = 3.175, just below in binary
+    EXPECT_EQ(d.fieldText(100), "27.94"); // (10 + 1) * 2.54
+    EXPECT_EQ(d.fieldText(101), "-3.81"); // (0.5 - 2) * 2.54
+    EXPECT_EQ(d.fieldText(102), "3.17");  // 1.25 * 2.54 = 3.175, just below in binary
     EXPECT_EQ(d.unitText(), "[cm]");
 
     d.centimetres = false;
@@ -158,7 +158,7 @@ TEST(Describe, CentimetreHeightTypedAndReadBack)
     ScriptedHost host(true, [](CDescribe& dialog) {
         EXPECT_EQ(dialog.fieldText(102), "2.54");
         dialog.setFieldText(102, "5.08");
-        dialog.setFieldText(100, "99");  // x is not read back
+        dialog.setFieldText(100, "99"); // x is not read back
     });
     EXPECT_TRUE(d.show(host));
     EXPECT_EQ(host.shown, 1);
@@ -187,27 +187,12 @@ TEST(Describe, TypedTextRules)
     const double unchanged = 7.25;
     const struct {
         const char* text;
-        double z;  // inches, with the dialog in inches
+        double z; // inches, with the dialog in inches
     } cases[] = {
-        {"3", 3.0},
-        {"-", 0.0},
-        {"-.", 0.0},
-        {"-abc", 0.0},
-        {"-1.5", -1.5},
-        {"2.5cm", 2.5},
-        {"1e2", 100.0},
-        {"1.5E-1x", 0.15},
-        {"2e", 2.0},
-        {"2e+", 2.0},
-        {"4.", 4.0},
-        {"-.5", -0.5},
-        {"0x10", 0.0},
-        {"", unchanged},
-        {" 3", unchanged},
-        {"+3", unchanged},
-        {".5", unchanged},
-        {"abc", unchanged},
-        {"1e999", unchanged},
+        {"3", 3.0},        {"-", 0.0},        {"-.", 0.0},        {"-abc", 0.0},        {"-1.5", -1.5},
+        {"2.5cm", 2.5},    {"1e2", 100.0},    {"1.5E-1x", 0.15},  {"2e", 2.0},          {"2e+", 2.0},
+        {"4.", 4.0},       {"-.5", -0.5},     {"0x10", 0.0},      {"", unchanged},      {" 3", unchanged},
+        {"+3", unchanged}, {".5", unchanged}, {"abc", unchanged}, {"1e999", unchanged},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -9,7 +9,7 @@
 ElevationPath referenceSolveFrom(const std::vector<EndPoint>& ends, int s)
 {
     using Entry = std::pair<double, int>;
-    std::map<int, std::pair<double, int>> recorded;  // end -> (distance, previous)
+    std::map<int, std::pair<double, int>> recorded; // end -> (distance, previous)
     std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> queue;
     std::priority_queue<Entry> candidates;
     const auto known = [&](int e) { return ends[e].elevationDefined; };

@@ -96,7 +96,7 @@ TEST(BuildNeighbours, MissingItemsGiveFewerNeighbours)
     TestTrack a(tables, 5);
     const int first = registerEnd(tables, a, -1);
     const int towardsMissingLarger = registerEnd(tables, a, 9);  // keyed (5, 9): owner 5 exists
-    const int towardsMissingSmaller = registerEnd(tables, a, 2);  // keyed (2, 5): owner 2 missing
+    const int towardsMissingSmaller = registerEnd(tables, a, 2); // keyed (2, 5): owner 2 missing
     tables.itemsByNumber[5] = &a;
     a.setLength(first, towardsMissingLarger, 2.0);
     a.setLength(first, towardsMissingSmaller, 3.0);
@@ -104,9 +104,11 @@ TEST(BuildNeighbours, MissingItemsGiveFewerNeighbours)
 
     buildNeighbours(tables);
     using N = std::vector<std::pair<int, double>>;
-    EXPECT_EQ(tables.endPoints[towardsMissingLarger].neighbours, (N{{first, 2.0}, {towardsMissingSmaller, 5.0}}));
+    EXPECT_EQ(tables.endPoints[towardsMissingLarger].neighbours,
+              (N{{first, 2.0}, {towardsMissingSmaller, 5.0}}));
     EXPECT_TRUE(tables.endPoints[towardsMissingSmaller].neighbours.empty());
-    EXPECT_EQ(tables.endPoints[first].neighbours, (N{{towardsMissingLarger, 2.0}, {towardsMissingSmaller, 3.0}}));
+    EXPECT_EQ(tables.endPoints[first].neighbours,
+              (N{{towardsMissingLarger, 2.0}, {towardsMissingSmaller, 3.0}}));
 }
 
 TEST(BuildNeighbours, ShortOrBadLengthsCountAsOneThousandth)
@@ -288,7 +290,7 @@ TEST(SolveElevations, GroupsWithoutKnownHeightKeepTheirHeights)
     link(ends, 2, 3, 1.0);
     link(ends, 3, 4, 1.0);
     give(ends, 0, 2.0);
-    ends[3].position.z = 0.7;  // no height given: the value as read stays
+    ends[3].position.z = 0.7; // no height given: the value as read stays
     LayoutTables tables;
     tables.endPoints = ends;
     solveElevations(tables);
@@ -316,12 +318,12 @@ TEST(SolveElevations, NoKnownHeightChangesNothing)
 // Random networks for the comparison with the method written out in full.
 struct NetworkStyle {
     const char* name;
-    std::vector<double> lengths;  // empty: any length from 0.5 to 20
-    std::vector<double> heights;  // empty: any height from -5 to 5
+    std::vector<double> lengths; // empty: any length from 0.5 to 20
+    std::vector<double> heights; // empty: any height from -5 to 5
     double givenShare;
-    double joinShare;       // share of ends joined to an earlier item
-    bool treeOnly;          // at most one joined end per new item
-    bool oddEnds;           // ends towards missing items, duplicated joins
+    double joinShare; // share of ends joined to an earlier item
+    bool treeOnly;    // at most one joined end per new item
+    bool oddEnds;     // ends towards missing items, duplicated joins
     int minItems = 1;
     int maxItems = 20;
     unsigned seeds = 150;
@@ -337,7 +339,8 @@ public:
     RandomNetwork(const NetworkStyle& style, unsigned seed) : rng(seed)
     {
         const int itemCount =
-            style.minItems + static_cast<int>(rng() % static_cast<unsigned>(style.maxItems - style.minItems + 1));
+            style.minItems +
+            static_cast<int>(rng() % static_cast<unsigned>(style.maxItems - style.minItems + 1));
         for (int k = 0; k < itemCount; ++k) {
             // Numbered with gaps so that ends can name missing items on both sides.
             items.push_back(std::make_unique<TestTrack>(tables, 10 * (k + 1)));
@@ -429,7 +432,8 @@ TEST_P(SolverMatchesMethod, OnRandomNetworks)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, SolverMatchesMethod,
+INSTANTIATE_TEST_SUITE_P(
+    Styles, SolverMatchesMethod,
     ::testing::Values(
         NetworkStyle{"Trees", {}, {}, 0.15, 0.6, true, false},
         NetworkStyle{"Loops", {}, {}, 0.15, 0.7, false, false},
@@ -441,7 +445,8 @@ INSTANTIATE_TEST_SUITE_P(Styles, SolverMatchesMethod,
         // Hundreds of items and many rounds, where remembered climbs go
         // stale and must be searched again.
         NetworkStyle{"LargeLoops", {}, {}, 0.05, 0.8, false, false, 60, 100, 3},
-        NetworkStyle{"LargeEqualGrades", {1.0, 2.0}, {0.0, 1.0, 2.0, -1.0}, 0.05, 0.8, false, false, 60, 100, 3},
+        NetworkStyle{
+            "LargeEqualGrades", {1.0, 2.0}, {0.0, 1.0, 2.0, -1.0}, 0.05, 0.8, false, false, 60, 100, 3},
         NetworkStyle{"LargeTrees", {}, {}, 0.03, 0.9, true, false, 300, 500, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -199,10 +199,17 @@ TEST(Document, OpeningClosesTheModelessDialogs)
 TEST(Reader, SurvivesGarbage)
 {
     std::mt19937 rng(7);
-    const std::string pieces[] = {"LAYERS ", "STRAIGHT ", "CURVE ", "TURNOUT ", "DRAW ", "STRUCTURE ", "CORNU ",
-                            "BEZIER ", "JOINT ", "TURNTABLE ", "BZRLIN ", "T ", "E ", "S ", "C ", "END\n",
-                            "END$SEGS\n", "\"", "\"\"", "\t", " ", "\r\n", "\n", "-", "1", "9", "0.5",
-                            "1e308", "99999999999", "x", "N", "\xff", std::string(1, '\0')};
+    const std::string pieces[] = {"LAYERS ",    "STRAIGHT ",   "CURVE ",
+                                  "TURNOUT ",   "DRAW ",       "STRUCTURE ",
+                                  "CORNU ",     "BEZIER ",     "JOINT ",
+                                  "TURNTABLE ", "BZRLIN ",     "T ",
+                                  "E ",         "S ",          "C ",
+                                  "END\n",      "END$SEGS\n",  "\"",
+                                  "\"\"",       "\t",          " ",
+                                  "\r\n",       "\n",          "-",
+                                  "1",          "9",           "0.5",
+                                  "1e308",      "99999999999", "x",
+                                  "N",          "\xff",        std::string(1, '\0')};
     for (int round = 0; round < 200; ++round) {
         std::string text;
         const int n = static_cast<int>(rng() % 300);

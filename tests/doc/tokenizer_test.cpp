@@ -72,8 +72,13 @@ TEST(ParseInt, ReadsTheLeadingNumber)
     struct Case {
         const char* text;
         int value;
-    } cases[] = {{"12abc", 12}, {"  -7", -7}, {"+3", 3}, {"0", 0}, {"2147483647", 2147483647},
-                 {"-2147483648", -2147483647 - 1}, {"5.9", 5}};
+    } cases[] = {{"12abc", 12},
+                 {"  -7", -7},
+                 {"+3", 3},
+                 {"0", 0},
+                 {"2147483647", 2147483647},
+                 {"-2147483648", -2147483647 - 1},
+                 {"5.9", 5}};
     for (const Case& c : cases)
         EXPECT_EQ(parseInt(c.text), c.value) << c.text;
 }

@@ -68,7 +68,8 @@ TEST(EndPoint, HeightOptionKindNine)
 
 TEST(EndPoint, ShortOrBrokenLinesThrow)
 {
-    for (const char* line : {"T", "T 5 1 2", "E 1 2", "T x 1 2 3", "E 1 y 3", "T 3 1 2 90 9 0 0", "E 1 2 3 9"})
+    for (const char* line :
+         {"T", "T 5 1 2", "E 1 2", "T x 1 2 3", "E 1 y 3", "T 3 1 2 90 9 0 0", "E 1 2 3 9"})
         EXPECT_THROW(EndPoint{line}, ParseError) << line;
 }
 

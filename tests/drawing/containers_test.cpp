@@ -13,8 +13,7 @@
 
 namespace {
 
-template <class T>
-T* itemAs(const LoadedLayout& layout, std::size_t index)
+template <class T> T* itemAs(const LoadedLayout& layout, std::size_t index)
 {
     const auto items = layout.items();
     return index < items.size() ? dynamic_cast<T*>(items[index]) : nullptr;
@@ -78,7 +77,7 @@ TEST(BodyDispatch, EndLinesAndIgnoredLines)
         {"END$SEGS\nL 0 0 0 0 0 1 0 0\n", 0},
         {"END$TRACKS\nL 0 0 0 0 0 1 0 0\nEND\n", 1},
         {"  \t\n\nM 1 2 3\nx 1 2 3\n7 0 0\nL 0 0 0 0 0 1 0 0\nEND\n", 1},
-        {"L 0 0 0 0 0 1 0 0\n", 1},  // the file ends without END
+        {"L 0 0 0 0 0 1 0 0\n", 1}, // the file ends without END
     };
     for (const auto& c : cases) {
         LoadedLayout layout(std::string(kLayer0) + "DRAW 1 0 x x x 0 0 x 0\n" + c.body);
@@ -114,13 +113,12 @@ TEST(BodyDispatch, DLineIgnoredInStructureHandedToPolygonInDrawing)
 
 TEST(BodyDispatch, BadPrimitiveLineIsReportedAndReadingGoesOn)
 {
-    LoadedLayout layout(std::string(kLayer0) +
-                        "DRAW 5 0 x x x 0 0 x 0\n"
-                        "L 0 0 0\n"        // too short
-                        "Y 0 0 3\n"
-                        "0 0\n"            // a point line without its height
-                        "A 0 0 0 0 0 0 0 90\n"
-                        "END\nDRAW 6 0 x x x 0 0 x 0\nEND\n");
+    LoadedLayout layout(std::string(kLayer0) + "DRAW 5 0 x x x 0 0 x 0\n"
+                                               "L 0 0 0\n" // too short
+                                               "Y 0 0 3\n"
+                                               "0 0\n" // a point line without its height
+                                               "A 0 0 0 0 0 0 0 90\n"
+                                               "END\nDRAW 6 0 x x x 0 0 x 0\nEND\n");
     ASSERT_EQ(layout.items().size(), 2u);
     auto* d = itemAs<Draw>(layout, 1);
     ASSERT_NE(d, nullptr);
@@ -149,11 +147,11 @@ TEST(Placement, CentresOfContainers)
     ASSERT_EQ(items.size(), 4u);
     // Newest first: item 4, 3, 2, 1.
     EXPECT_EQ(items[0]->centre(), (Point3{7, 8, 0}));
-    const Point3 s = items[1]->centre();  // box centre (1.5, 1.5) turned half round
+    const Point3 s = items[1]->centre(); // box centre (1.5, 1.5) turned half round
     EXPECT_NEAR(s.x, 98.5, 1e-12);
     EXPECT_NEAR(s.y, -1.5, 1e-12);
     EXPECT_EQ(items[2]->centre(), (Point3{4, 5, 0}));
-    const Point3 m = items[3]->centre();  // mean (1, 1) moved by (1, 1)
+    const Point3 m = items[3]->centre(); // mean (1, 1) moved by (1, 1)
     EXPECT_NEAR(m.x, 2.0, 1e-12);
     EXPECT_NEAR(m.y, 2.0, 1e-12);
 }
@@ -169,11 +167,10 @@ TEST(Sequence, EachNonTrackItemTakesTheNextNumber)
     EXPECT_EQ(second->sequence, first->sequence + 1);
 }
 
-const char* kTwoSegments =
-    "BZRLIN 9 0 x x x HO 1\n"
-    "L 0 0 0 0 0 2 0 0\n"
-    "L 0 0 2 0 0 5 0 0\n"
-    "END\n";
+const char* kTwoSegments = "BZRLIN 9 0 x x x HO 1\n"
+                           "L 0 0 0 0 0 2 0 0\n"
+                           "L 0 0 2 0 0 5 0 0\n"
+                           "END\n";
 
 TEST(BezierLine, ChainOfJoinedSegments)
 {
@@ -224,8 +221,8 @@ TEST(BezierLine, RegradeFromTheLastWrittenSegment)
     auto* last = dynamic_cast<Line3*>(b->links[0].segment);
     auto* first = dynamic_cast<Line3*>(b->links[1].segment);
     ASSERT_TRUE(last && first);
-    EXPECT_DOUBLE_EQ(last->p2.z, 0.0);  // the start: the free end at x = 5
-    EXPECT_DOUBLE_EQ(last->p1.z, 3.0);  // the joint
+    EXPECT_DOUBLE_EQ(last->p2.z, 0.0); // the start: the free end at x = 5
+    EXPECT_DOUBLE_EQ(last->p1.z, 3.0); // the joint
     EXPECT_DOUBLE_EQ(first->p2.z, 3.0);
     EXPECT_DOUBLE_EQ(first->p1.z, 5.0);
 

@@ -63,7 +63,10 @@ public:
 // Silences the GL message sink for one test.
 class QuietGl {
 public:
-    QuietGl() { setGlMessageSink([](const char*) {}); }
+    QuietGl()
+    {
+        setGlMessageSink([](const char*) {});
+    }
     ~QuietGl() { setGlMessageSink(nullptr); }
 };
 

@@ -24,7 +24,10 @@ namespace {
 
 class EveryPrimitive : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(doc.onOpenDocument(std::string(RAVLO_FIXTURES) + "/every_primitive.mrv")); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(doc.onOpenDocument(std::string(RAVLO_FIXTURES) + "/every_primitive.mrv"));
+    }
 
     std::vector<CXObj*> items() const
     {
@@ -68,9 +71,11 @@ TEST_F(EveryPrimitive, EveryKindIsReadWithoutMessages)
     auto* structure = dynamic_cast<Structure*>(all[2]);
     ASSERT_TRUE(drawing && bezier && structure);
     EXPECT_EQ(structure->name, "Engine \"Shed\"");
-    EXPECT_EQ(kindsOf(structure->primitives), (std::multiset<std::string>{"L", "L", "Q", "A", "A", "Y", "F", "G", "Z"}));
+    EXPECT_EQ(kindsOf(structure->primitives),
+              (std::multiset<std::string>{"L", "L", "Q", "A", "A", "Y", "F", "G", "Z"}));
     EXPECT_EQ(structure->primitiveCount, 9);
-    EXPECT_EQ(kindsOf(drawing->primitives), (std::multiset<std::string>{"B", "B", "F", "L", "A", "G", "Y", "Z"}));
+    EXPECT_EQ(kindsOf(drawing->primitives),
+              (std::multiset<std::string>{"B", "B", "F", "L", "A", "G", "Y", "Z"}));
     // The Bezier line's three segments form one chain from (20, 10) to (0, 30).
     EXPECT_EQ(bezier->freeEnds.size(), 2u);
     EXPECT_NEAR(bezier->totalLength, 20 + 5 * 3.14159265358979, 1e-5);
@@ -91,7 +96,8 @@ TEST_F(EveryPrimitive, VrmlUsesOnlyDefinedAppearances)
     std::set<std::string> defined;
     const std::regex appearance("appearance (DEF|USE) (C[0-9]+)");
     int uses = 0;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), appearance); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), appearance); it != std::sregex_iterator();
+         ++it) {
         const std::string name = (*it)[2];
         if ((*it)[1] == "DEF") {
             EXPECT_TRUE(defined.insert(name).second) << name << " defined twice";
@@ -114,7 +120,7 @@ TEST_F(EveryPrimitive, DrawingShowsItsLastPrimitiveLine)
     items()[0]->describe(false, host);
     EXPECT_EQ(host.title, "T103 Text");
     EXPECT_EQ(host.value("Text"), "Yard \"\"A\"\"");
-    EXPECT_EQ(host.value("Origin: X"), "0.00");  // (30 - 30)
+    EXPECT_EQ(host.value("Origin: X"), "0.00"); // (30 - 30)
     EXPECT_EQ(host.value("Layer"), "2 - Benchwork");
 }
 

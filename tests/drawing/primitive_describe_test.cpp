@@ -45,7 +45,7 @@ TEST(PrimitiveProperties, TableEdgeHeightsEditedOnOk)
     EXPECT_EQ(host.title, "T-3 Table Edge");
     EXPECT_NEAR(q.p1.z, 2.0, 1e-12);
     EXPECT_NEAR(q.p2.z, -1.0, 1e-12);
-    EXPECT_DOUBLE_EQ(q.p1.x, 0.0);  // plan positions stay
+    EXPECT_DOUBLE_EQ(q.p1.x, 0.0); // plan positions stay
     // The band was rebuilt with the new heights.
     ASSERT_EQ(q.band.paths.size(), 1u);
     EXPECT_EQ(q.band.paths[0][0].Z, 2000);
@@ -70,7 +70,8 @@ TEST(PrimitiveProperties, ArcTitleAndAngleRowsBySweep)
         Labels labels;
     } cases[] = {
         {"A 0 0 2 1 1 0 0 360", "T1 Circle", {"Center: X", "Y", "Radius", "Layer", "Line width"}},
-        {"A 0 0 2 1 1 0 10 359", "T1 Curved Line",
+        {"A 0 0 2 1 1 0 10 359",
+         "T1 Curved Line",
          {"Center: X", "Y", "Radius", "CCW angle", "CW angle", "Layer", "Line width"}},
     };
     for (const auto& c : cases) {
@@ -87,7 +88,7 @@ TEST(PrimitiveProperties, ArcTitleAndAngleRowsBySweep)
     RecordingHost host(false);
     a.describe(1, Point3{}, "L", true, host);
     EXPECT_EQ(host.value("CCW angle"), "10.00");
-    EXPECT_EQ(host.value("CW angle"), "-30.00");  // angles are not scaled
+    EXPECT_EQ(host.value("CW angle"), "-30.00"); // angles are not scaled
     EXPECT_EQ(host.value("Radius"), "5.08");
 }
 
@@ -121,7 +122,7 @@ TEST(PrimitiveProperties, FilledPolygonBaseOption)
     EXPECT_TRUE(host.offerBase);
     EXPECT_EQ(host.labels(), (Labels{"Point Count", "left", "top", "right", "bottom", "Layer"}));
     EXPECT_EQ(host.rows[0].top, 30);
-    EXPECT_EQ(host.rows[2].top, 82);  // "top" sits 8 above its slot after "left" at 60
+    EXPECT_EQ(host.rows[2].top, 82); // "top" sits 8 above its slot after "left" at 60
     EXPECT_EQ(host.value("Point Count"), "3");
     // Extents and point fields are local: no offset is added.
     EXPECT_EQ(host.value("left"), "0.00");
@@ -148,7 +149,8 @@ TEST(PrimitiveProperties, OutlinePolygonRowsAndEmptyPolygon)
     y.describe(2, Point3{}, "L", true, host);
     EXPECT_EQ(host.title, "T2 Polygon");
     EXPECT_FALSE(host.offerBase);
-    EXPECT_EQ(host.labels(), (Labels{"Point Count", "left", "top", "right", "bottom", "Line width", "Layer"}));
+    EXPECT_EQ(host.labels(),
+              (Labels{"Point Count", "left", "top", "right", "bottom", "Line width", "Layer"}));
     EXPECT_EQ(host.rows[0].top, 0);
     EXPECT_EQ(host.value("Point Count"), "0");
     EXPECT_EQ(host.value("left"), "0.00");

@@ -63,7 +63,8 @@ TEST(Line3Record, WidthAboveOneHundredthMakesABand)
     const struct {
         const char* line;
         bool thick;
-    } cases[] = {{"L 0 0.01 0 0 0 1 0 0", false}, {"L 0 0.0101 0 0 0 1 0 0", true}, {"L 0 0 0 0 0 1 0 0", false}};
+    } cases[] = {
+        {"L 0 0.01 0 0 0 1 0 0", false}, {"L 0 0.0101 0 0 0 1 0 0", true}, {"L 0 0 0 0 0 1 0 0", false}};
     for (const auto& c : cases) {
         Line3 l(c.line);
         l.buildGeometry();
@@ -94,8 +95,14 @@ TEST(Line3Record, ThickSlantedBandFollowsHeights)
 
 TEST(PrimitiveRecord, MissingOrBadFieldsThrow)
 {
-    const char* lines[] = {"L 0 0 1 2 0 3",     "L red 0 0 0 0 1 0", "B 0 0 0 0 0 1 0 0", "A 0 0 1 0 0 0 0",
-                           "G 0 0 1 0",         "Z 0 1 2 3 0 12",    "Y",                 "F x 0"};
+    const char* lines[] = {"L 0 0 1 2 0 3",
+                           "L red 0 0 0 0 1 0",
+                           "B 0 0 0 0 0 1 0 0",
+                           "A 0 0 1 0 0 0 0",
+                           "G 0 0 1 0",
+                           "Z 0 1 2 3 0 12",
+                           "Y",
+                           "F x 0"};
     for (const char* line : lines)
         EXPECT_THROW(delete makePrimitive(line), ParseError) << line;
     PolyLine3 p("Y 0 0 3");
@@ -147,8 +154,11 @@ TEST(CurvedLine3Record, SegmentCountsAndEnds)
     const struct {
         const char* line;
         int segments;
-    } cases[] = {{"A 0 0 1 0 0 0 0 3", 1}, {"A 0 0 1 0 0 0 0 4", 2}, {"A 0 0 1 0 0 0 0 360", 180},
-                 {"A 0 0 1 0 0 0 0 0", 1}, {"A 0 0 1 0 0 0 0 -1", 179}};
+    } cases[] = {{"A 0 0 1 0 0 0 0 3", 1},
+                 {"A 0 0 1 0 0 0 0 4", 2},
+                 {"A 0 0 1 0 0 0 0 360", 180},
+                 {"A 0 0 1 0 0 0 0 0", 1},
+                 {"A 0 0 1 0 0 0 0 -1", 179}};
     for (const auto& c : cases) {
         CurvedLine3 a(c.line);
         a.buildGeometry();
@@ -190,11 +200,15 @@ TEST(CurvedLine3Record, ThickArcBandRunsPastBothEnds)
     ASSERT_EQ(path.size(), 92u);
     // Chord from (0, 10) to (10, 0): d = 0.04 * (-1, 1) / sqrt 2.
     const double s = 0.04 / std::sqrt(2.0);
-    EXPECT_EQ(path[0], (ZPoint{static_cast<std::int64_t>(-s * 1000), static_cast<std::int64_t>((10.5 + s) * 1000), 0}));
-    EXPECT_EQ(path[45], (ZPoint{static_cast<std::int64_t>((10.5 + s) * 1000), static_cast<std::int64_t>(-s * 1000), 0}));
+    EXPECT_EQ(path[0], (ZPoint{static_cast<std::int64_t>(-s * 1000),
+                               static_cast<std::int64_t>((10.5 + s) * 1000), 0}));
+    EXPECT_EQ(path[45], (ZPoint{static_cast<std::int64_t>((10.5 + s) * 1000),
+                                static_cast<std::int64_t>(-s * 1000), 0}));
     // Then the inner points back from the end to the start.
-    EXPECT_EQ(path[46], (ZPoint{static_cast<std::int64_t>((9.5 + s) * 1000), static_cast<std::int64_t>(-s * 1000), 0}));
-    EXPECT_EQ(path[91], (ZPoint{static_cast<std::int64_t>(-s * 1000), static_cast<std::int64_t>((9.5 + s) * 1000), 0}));
+    EXPECT_EQ(path[46],
+              (ZPoint{static_cast<std::int64_t>((9.5 + s) * 1000), static_cast<std::int64_t>(-s * 1000), 0}));
+    EXPECT_EQ(path[91],
+              (ZPoint{static_cast<std::int64_t>(-s * 1000), static_cast<std::int64_t>((9.5 + s) * 1000), 0}));
 }
 
 TEST(CurvedLine3Record, ZeroRadiusAndFullCircleDoNotBreak)

@@ -165,7 +165,8 @@ TEST(PrimitiveVrml, ContainerFrameSharesAppearances)
     LayoutTables tables;
     tables.layerNames[0] = "1 - Main";
     tables.itemSerial = 4;
-    std::istringstream body("L 5 0 0 0 0 1 0 0\nB 9 0 0 0 0 1 0 0 0\nL 9 0 0 0 0 1 0 0\nZ 5 0 0 0 0 12 T\nEND\n");
+    std::istringstream body(
+        "L 5 0 0 0 0 1 0 0\nB 9 0 0 0 0 1 0 0 0\nL 9 0 0 0 0 1 0 0\nZ 5 0 0 0 0 12 T\nEND\n");
     LayoutStream in(body);
     Structure s("STRUCTURE 7 0 x x x HO 1 1.5 2 x 90 \"Shed\"", tables, in);
     std::ostringstream out;
@@ -226,7 +227,7 @@ TEST(PrimitiveVrml, ThickLinesWriteTheirBandAsABareShape)
 TEST(PrimitiveVrml, ThinArcFourPointsToALine)
 {
     QuietGl quiet;
-    CurvedLine3 a("A 0 0 1 0 0 0 0 10");  // 5 segments, 6 points
+    CurvedLine3 a("A 0 0 1 0 0 0 0 10"); // 5 segments, 6 points
     a.buildGeometry();
     std::ostringstream out;
     a.writeVrml(out, 0, false);
@@ -236,7 +237,9 @@ TEST(PrimitiveVrml, ThinArcFourPointsToALine)
     // Four points on the first line, two on the second, each "  " and three fields.
     EXPECT_EQ((start + 1)->size(), 5u + 4 * 31);
     EXPECT_EQ((start + 2)->size(), 5u + 2 * 31);
-    EXPECT_EQ((start + 1)->substr(0, 67), "       " "        0         0        -1" "     0.0349         0   -0.9994");
+    EXPECT_EQ((start + 1)->substr(0, 67), "       "
+                                          "        0         0        -1"
+                                          "     0.0349         0   -0.9994");
     EXPECT_EQ(*(start + 3), "       ]");
     EXPECT_EQ(*(start + 6), "        0 1 2 3 4 5 -1");
     EXPECT_NE(out.str().find("       transparency 0.0\n"), std::string::npos);

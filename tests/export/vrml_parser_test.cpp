@@ -212,7 +212,8 @@ TEST_F(VrmlParserCheck, EveryTrackKindHiddenParses)
 {
     std::istringstream lines(EveryKind);
     std::string hidden, line;
-    const char* const trackKinds[] = {"STRAIGHT", "CURVE", "TURNTABLE", "TURNOUT", "JOINT", "CORNU", "BEZIER"};
+    const char* const trackKinds[] = {"STRAIGHT", "CURVE", "TURNTABLE", "TURNOUT",
+                                      "JOINT",    "CORNU", "BEZIER"};
     while (std::getline(lines, line)) {
         for (const char* kind : trackKinds)
             if (line.starts_with(std::string(kind) + " ") && line.find(" HO 1") != std::string::npos)

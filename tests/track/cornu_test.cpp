@@ -20,9 +20,15 @@ namespace {
 const char* const kLayer = "LAYERS 0 1 0 0 8421504 0 0 0 0 Main\n";
 
 struct Opened {
-    explicit Opened(const std::string& text) : file(kLayer + text) { EXPECT_TRUE(doc.onOpenDocument(file.path())); }
+    explicit Opened(const std::string& text) : file(kLayer + text)
+    {
+        EXPECT_TRUE(doc.onOpenDocument(file.path()));
+    }
     Cornu* cornu(int number) { return dynamic_cast<Cornu*>(doc.tables.item(number)); }
-    const EndPoint& end(int number) const { return doc.tables.endPoints.at(static_cast<std::size_t>(number)); }
+    const EndPoint& end(int number) const
+    {
+        return doc.tables.endPoints.at(static_cast<std::size_t>(number));
+    }
     TempLayout file;
     CRavloViewerDoc doc{""};
 };
@@ -95,9 +101,10 @@ TEST(Cornu, PropertiesRowsAndPositions)
         const char* label;
         int top;
     };
-    const std::vector<Row> expected = {{"Pt 1:", 0},       {"Pt 2:", 30},  {"Length", 60}, {"Grade", 90},
-                                       {"Segments", 120},  {"Curve L:", 150}, {"p1:", 175}, {"p2:", 200},
-                                       {"Straight L:", 235}, {"p1:", 260}, {"p2:", 285},  {"Layer", 320}};
+    const std::vector<Row> expected = {{"Pt 1:", 0},  {"Pt 2:", 30},     {"Length", 60},
+                                       {"Grade", 90}, {"Segments", 120}, {"Curve L:", 150},
+                                       {"p1:", 175},  {"p2:", 200},      {"Straight L:", 235},
+                                       {"p1:", 260},  {"p2:", 285},      {"Layer", 320}};
     ASSERT_EQ(host.shown.rows.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(host.shown.rows[i].label, expected[i].label);
@@ -183,8 +190,8 @@ TEST(Cornu, ThreeEndsShowNoLengthOrGrade)
     std::vector<std::string> labels;
     for (const DescribeRow& r : host.shown.rows)
         labels.push_back(r.label);
-    EXPECT_EQ(labels, (std::vector<std::string>{"Pt 1:", "Pt 2:", "Pt 3:", "Segments", "Straight L:", "p1:", "p2:",
-                                                "Layer"}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"Pt 1:", "Pt 2:", "Pt 3:", "Segments",
+                                                "Straight L:", "p1:", "p2:", "Layer"}));
     // initDraw leaves the mean of all ends; centre() takes the first two.
     EXPECT_EQ(c->centrePoint, (Point3{4, 0, 0}));
     EXPECT_EQ(c->centre(), (Point3{2, 0, 0}));
@@ -218,7 +225,8 @@ TEST(Cornu, HiddenChainWritesOneTunnelAfterTheFirstPiecesRails)
 
 TEST(Cornu, TinyChainWeighsAtLeastOneThousandth)
 {
-    Opened o("CORNU 7 0 0 0 0 HO 1\nS 1 1 0 0 0.0002 0\nS 1 1 0.0002 0 0.0004 0\nE 0 0 90\nE 0.0004 0 270\nEND\n");
+    Opened o(
+        "CORNU 7 0 0 0 0 HO 1\nS 1 1 0 0 0.0002 0\nS 1 1 0.0002 0 0.0004 0\nE 0 0 90\nE 0.0004 0 270\nEND\n");
     EXPECT_DOUBLE_EQ(o.cornu(7)->lengthBetween(0, 1), 0.001);
 }
 
@@ -249,9 +257,10 @@ TEST_P(CornuLevelChain, LiesLevel)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CornuLevelChain,
-    ::testing::Values(LevelCase{"S 1 1 3 3 3 3\nS 1 1 3 3 3 3\nE 3 3 0 9 0 0 0\nE 3 3 180 9 0 0 5\n", 0.0}, // no length
-                      LevelCase{"S 1 1 0 0 4 0\nE 0 0 90 9 0 0 3\n", 3.0},                              // one end
-                      LevelCase{"S 1 1 0 0 4 0\nS 1 1 4 0 8 0\n", 0.0}));                                // no end
+    ::testing::Values(LevelCase{"S 1 1 3 3 3 3\nS 1 1 3 3 3 3\nE 3 3 0 9 0 0 0\nE 3 3 180 9 0 0 5\n",
+                                0.0},                                      // no length
+                      LevelCase{"S 1 1 0 0 4 0\nE 0 0 90 9 0 0 3\n", 3.0}, // one end
+                      LevelCase{"S 1 1 0 0 4 0\nS 1 1 4 0 8 0\n", 0.0}));  // no end
 
 TEST(Cornu, WithoutPiecesShowsTheBoxAndBuildsNothing)
 {
@@ -260,7 +269,8 @@ TEST(Cornu, WithoutPiecesShowsTheBoxAndBuildsNothing)
     Opened o("CORNU 7 0 0 0 0 HO 1\nE 0 0 90\nE 4 0 270\nEND\n");
     setGlMessageSink(nullptr);
     // Without a GL context the display lists add their own box; only ours counts here.
-    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "Cornu::initDraw(): should only have one track item\n"), 1);
+    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "Cornu::initDraw(): should only have one track item\n"),
+              1);
     Cornu* c = o.cornu(7);
     EXPECT_TRUE(c->outline.footprint.empty());
     EXPECT_DOUBLE_EQ(c->lengthBetween(c->ends[0], c->ends[1]), 0.001);
@@ -272,7 +282,8 @@ TEST(Cornu, WithoutPiecesShowsTheBoxAndBuildsNothing)
     EXPECT_EQ(host.shown.rows[4].value, "0");
     std::ostringstream out;
     c->writeVrml(out, o.doc.outlineVertices);
-    EXPECT_EQ(out.str(), "\n#________________________________\nTransform { # (T7) Cornu\n children [\n ]\n} # (T7)\n");
+    EXPECT_EQ(out.str(),
+              "\n#________________________________\nTransform { # (T7) Cornu\n children [\n ]\n} # (T7)\n");
 }
 
 TEST(Cornu, BadPieceLineIsReportedAndReadingGoesOn)

@@ -21,14 +21,16 @@ std::string endAt(double angle, double z = 0.0, double radius = 20.0)
 {
     char line[128];
     const double a = angle * pi / 180.0;
-    std::snprintf(line, sizeof line, "E %.9g %.9g 0 9 0 0 %g\n", radius * std::sin(a), radius * std::cos(a), z);
+    std::snprintf(line, sizeof line, "E %.9g %.9g 0 9 0 0 %g\n", radius * std::sin(a), radius * std::cos(a),
+                  z);
     return line;
 }
 
 std::string curveRecord(int number, double radius, int turns, const std::string& ends, int visible = 1)
 {
     char header[128];
-    std::snprintf(header, sizeof header, "CURVE %d 0 0 0 0 HO %d 0 0 0 %g %d\n", number, visible, radius, turns);
+    std::snprintf(header, sizeof header, "CURVE %d 0 0 0 0 HO %d 0 0 0 %g %d\n", number, visible, radius,
+                  turns);
     return header + ends + "END\n";
 }
 
@@ -157,7 +159,9 @@ TEST(CurveTest, DegenerateRecordsAreReportedAndBuildNothing)
         EXPECT_GE(c->lengthBetween(0, 0), 0.001);
         std::ostringstream out;
         c->writeVrml(out, l.doc.outlineVertices);
-        EXPECT_EQ(out.str(), "\n#________________________________\nTransform { #Curve (T6)\n children [\n ]\n} # (T6)\n");
+        EXPECT_EQ(
+            out.str(),
+            "\n#________________________________\nTransform { #Curve (T6)\n children [\n ]\n} # (T6)\n");
         RecordingHost host;
         c->describe(true, host);
         EXPECT_EQ(host.shown.title, k.turns > 0 ? "T6 Helix Track" : "T6 Curved Track");
@@ -183,8 +187,8 @@ TEST(CurveTest, DescribeRowsAndPositions)
     RecordingHost host;
     l.item<Curve>(8)->describe(true, host);
     EXPECT_EQ(host.shown.title, "T8 Curved Track");
-    EXPECT_EQ(host.labels(),
-              (std::vector<std::string>{"Pt 1:", "Pt 2:", "Center: X", "Y", "Radius", "Length", "Grade", "Layer"}));
+    EXPECT_EQ(host.labels(), (std::vector<std::string>{"Pt 1:", "Pt 2:", "Center: X", "Y", "Radius", "Length",
+                                                       "Grade", "Layer"}));
     const int tops[] = {0, 30, 60, 82, 112, 142, 172, 202};
     for (std::size_t i = 0; i < host.shown.rows.size(); ++i)
         EXPECT_EQ(host.shown.rows[i].top, tops[i]) << host.shown.rows[i].label;
@@ -203,7 +207,8 @@ TEST(CurveTest, SecondInitDrawShowsMessageBox)
     c->initDraw(l.doc.outlineVertices);
     setGlMessageSink(nullptr);
     EXPECT_EQ(c->segments, before);
-    EXPECT_EQ(glMessages, (std::vector<std::string>{"Curve::initDraw(): item T9 should only have one track item\n"}));
+    EXPECT_EQ(glMessages,
+              (std::vector<std::string>{"Curve::initDraw(): item T9 should only have one track item\n"}));
 }
 
 TEST(CurveTest, VrmlNodeHasThreeLevels)
@@ -212,10 +217,11 @@ TEST(CurveTest, VrmlNodeHasThreeLevels)
     std::ostringstream out;
     l.item<Curve>(10)->writeVrml(out, l.doc.outlineVertices);
     const std::string s = out.str();
-    EXPECT_EQ(s.rfind("\n#________________________________\nTransform { #Curve (T10)\n children [\n LOD { range "
-                      "[100,200]  center ",
-                      0),
-              0u);
+    EXPECT_EQ(
+        s.rfind("\n#________________________________\nTransform { #Curve (T10)\n children [\n LOD { range "
+                "[100,200]  center ",
+                0),
+        0u);
     const auto high = s.find("  Group{children[ #High resolution\n  Shape {");
     const auto medium = s.find("  ]}\n  Group{children[ #Medium resolution\n  Shape {");
     const auto low = s.find("  ]}\n  Group{children[ #Low resolution\n  Shape {");

@@ -47,7 +47,8 @@ TEST(FootprintTrimmingTest, TrackLosesBothNeighboursRoofsAndTheyAreLinked)
     // T (1) runs east from (0, 0) to (10, 0); K1 (2) runs north from T's
     // start, K2 (3) north from T's end. Listed newest first, T is trimmed first.
     const std::string layout = std::string(kLayer0) + straight(2, "T 1 0 0 0", "E 0 10 0") +
-                               straight(3, "T 1 10 0 0", "E 10 10 0") + straight(1, "T 2 0 0 90", "T 3 10 0 90");
+                               straight(3, "T 1 10 0 0", "E 10 10 0") +
+                               straight(1, "T 2 0 0 90", "T 3 10 0 90");
     LoadedLayout l(layout);
     auto* t = l.item<Straight>(1);
     auto* k1 = l.item<Straight>(2);
@@ -70,7 +71,8 @@ TEST(FootprintTrimmingTest, ShortPieceLinksTheItemBeyondIt)
     // (-0.5, 0) leading on to B (4) running west; K2 (3) north of T's end.
     const std::string layout = std::string(kLayer0) + straight(4, "T 2 -0.5 0 270", "E -10.5 0 270") +
                                straight(2, "T 1 0 0 270", "T 4 -0.5 0 270") +
-                               straight(3, "T 1 10 0 0", "E 10 10 0") + straight(1, "T 2 0 0 90", "T 3 10 0 90");
+                               straight(3, "T 1 10 0 0", "E 10 10 0") +
+                               straight(1, "T 2 0 0 90", "T 3 10 0 90");
     LoadedLayout l(layout);
     auto* t = l.item<Straight>(1);
     auto* s = l.item<Straight>(2);

@@ -18,7 +18,10 @@ namespace {
 const char* const kLayer = "LAYERS 0 1 0 0 8421504 0 0 0 0 Main\n";
 
 struct Opened {
-    explicit Opened(const std::string& text) : file(kLayer + text) { EXPECT_TRUE(doc.onOpenDocument(file.path())); }
+    explicit Opened(const std::string& text) : file(kLayer + text)
+    {
+        EXPECT_TRUE(doc.onOpenDocument(file.path()));
+    }
     Joint* joint(int number) { return dynamic_cast<Joint*>(doc.tables.item(number)); }
     std::vector<std::string> messages() const
     {
@@ -181,7 +184,9 @@ TEST(Joint, FewerThanTwoEndsBuildNothing)
         EXPECT_EQ(j->centre(), j->ends.empty() ? Point3{} : (Point3{3, 4, 0}));
         std::ostringstream out;
         j->writeVrml(out, o.doc.outlineVertices);
-        EXPECT_EQ(out.str(), "\n#________________________________\nTransform { # (T7) Joint\n children [\n ]\n} # (T7)\n");
+        EXPECT_EQ(
+            out.str(),
+            "\n#________________________________\nTransform { # (T7) Joint\n children [\n ]\n} # (T7)\n");
         Host host;
         j->describe(false, host);
         ASSERT_FALSE(host.shown.rows.empty());
@@ -215,7 +220,8 @@ TEST(Joint, VrmlNodeWritesTunnelOnlyWhenHidden)
         std::ostringstream out;
         j->writeVrml(out, o.doc.outlineVertices);
         const std::string s = out.str();
-        EXPECT_EQ(s.rfind("\n#________________________________\nTransform { # (T-4) Joint\n children [\n", 0), 0u);
+        EXPECT_EQ(s.rfind("\n#________________________________\nTransform { # (T-4) Joint\n children [\n", 0),
+                  0u);
         EXPECT_EQ(count(s, "appearance USE HIDDEN"), visible == 0 ? 1 : 0);
         const std::size_t hidden = s.find("appearance USE HIDDEN");
         const std::size_t embankment = s.rfind("appearance USE TRACK_EMBANKMENT");

@@ -176,8 +176,8 @@ TEST(SegmentTest, BrokenSweepsBuildNoMeshes)
 
 TEST(SegmentTest, DetailLevels)
 {
-    const std::pair<double, int> cases[] = {{0, 0},     {199.9, 0}, {200, 1}, {399.9, 1},
-                                            {400, 2},   {599.9, 2}, {600, 3}, {1e300, 3}, {NAN, 3}};
+    const std::pair<double, int> cases[] = {{0, 0},     {199.9, 0}, {200, 1},   {399.9, 1}, {400, 2},
+                                            {599.9, 2}, {600, 3},   {1e300, 3}, {NAN, 3}};
     for (auto [d, level] : cases)
         EXPECT_EQ(detailLevel(d), level) << d;
 }
@@ -186,9 +186,10 @@ TEST(SegmentTest, ShapeWriterFormat)
 {
     std::ostringstream out;
     writeShape(out, "RAIL", {1, 2, 3}, {0, 1, 2});
-    EXPECT_EQ(out.str(), "  Shape {\n   appearance USE RAIL\n   geometry IndexedFaceSet{\n    coord Coordinate {\n"
-                         "     point [\n         1.0000    3.0000   -2.0000\n     ]\n    }\n    coordIndex [\n"
-                         "        0    1    2   -1\n    ]\n   }\n  }\n");
+    EXPECT_EQ(out.str(),
+              "  Shape {\n   appearance USE RAIL\n   geometry IndexedFaceSet{\n    coord Coordinate {\n"
+              "     point [\n         1.0000    3.0000   -2.0000\n     ]\n    }\n    coordIndex [\n"
+              "        0    1    2   -1\n    ]\n   }\n  }\n");
     // The stream stays in four-decimal fixed notation.
     out.str("");
     out << 0.5;
@@ -210,7 +211,8 @@ TEST(SegmentTest, ShapeWriterBreaksLinesAfterFourEntries)
 
     std::ostringstream empty;
     writeShape(empty, "X", {}, {});
-    EXPECT_NE(empty.str().find("point [\n   \n     ]\n    }\n    coordIndex [\n    \n    ]"), std::string::npos);
+    EXPECT_NE(empty.str().find("point [\n   \n     ]\n    }\n    coordIndex [\n    \n    ]"),
+              std::string::npos);
 }
 
 TEST(SegmentTest, VrmlShapesOfALevel)
@@ -230,5 +232,6 @@ TEST(SegmentTest, VrmlShapesOfALevel)
     EXPECT_LT(rail, bank);
     // 12 index triples for the rails (three lines of 4) and 4 for the embankment.
     const std::regex endOfFace("-1(?![0-9.])");
-    EXPECT_EQ(std::distance(std::sregex_iterator(text.begin(), text.end(), endOfFace), std::sregex_iterator()), 16);
+    EXPECT_EQ(
+        std::distance(std::sregex_iterator(text.begin(), text.end(), endOfFace), std::sregex_iterator()), 16);
 }

@@ -97,7 +97,8 @@ TEST(StraightTest, MeshesOfOneStraightSegment)
     EXPECT_EQ(s->outline.embankmentBottom[0].size(), 4u);
     ASSERT_FALSE(s->outline.clearance.empty());
     const double W = 29.0 / 25.4;
-    const OutlineVertex& roof = l.doc.outlineVertices[static_cast<std::size_t>(s->segment()->outline.footprint[0][0].Z)];
+    const OutlineVertex& roof =
+        l.doc.outlineVertices[static_cast<std::size_t>(s->segment()->outline.footprint[0][0].Z)];
     EXPECT_NEAR(roof.x, 0.0, 1e-12);
     EXPECT_NEAR(roof.y, W, 1e-12);
     EXPECT_NEAR(roof.z, 1.0 + 72.0 / 25.4, 1e-9);
@@ -114,8 +115,9 @@ TEST(StraightTest, FewerThanTwoEndsBuildsNothingAndSaysSo)
         EXPECT_DOUBLE_EQ(s->lengthBetween(0, 99), 0.001);
         std::ostringstream out;
         s->writeVrml(out, l.doc.outlineVertices);
-        EXPECT_EQ(out.str(), "\n#________________________________\nTransform { #Straight (T" + std::to_string(n) +
-                                 ")\n children [\n ]\n} # (T" + std::to_string(n) + ")\n");
+        EXPECT_EQ(out.str(), "\n#________________________________\nTransform { #Straight (T" +
+                                 std::to_string(n) + ")\n children [\n ]\n} # (T" + std::to_string(n) +
+                                 ")\n");
     }
     EXPECT_EQ(l.messages(), (std::vector<std::string>{"Item 5: Track needs two endpoints ",
                                                       "Item 4: Track needs two endpoints "}));
@@ -134,7 +136,8 @@ TEST(StraightTest, SecondInitDrawShowsMessageBoxAndChangesNothing)
     EXPECT_EQ(s->segments, before);
     EXPECT_EQ(before->next, nullptr);
     EXPECT_EQ(l.doc.outlineVertices.size(), vertices);
-    EXPECT_EQ(glMessages, (std::vector<std::string>{"Straight::initDraw(): item T12 should only have one track item\n"}));
+    EXPECT_EQ(glMessages,
+              (std::vector<std::string>{"Straight::initDraw(): item T12 should only have one track item\n"}));
 }
 
 TEST(StraightTest, DescribeShowsPointsLengthGradeAndLayer)
@@ -168,13 +171,16 @@ TEST(StraightTest, VrmlNodeHasOneDetailLevelAndHiddenShapeOnlyWhenHidden)
     l.item<Straight>(8)->writeVrml(shown, l.doc.outlineVertices);
     l.item<Straight>(9)->writeVrml(hidden, l.doc.outlineVertices);
     const std::string a = shown.str();
-    EXPECT_EQ(a.rfind("\n#________________________________\nTransform { #Straight (T8)\n children [\n", 0), 0u);
+    EXPECT_EQ(a.rfind("\n#________________________________\nTransform { #Straight (T8)\n children [\n", 0),
+              0u);
     // A fresh stream writes the centre (5, 0, 1) in its default format.
-    EXPECT_NE(a.find("LOD { range [200]  center 5 1 -0 level [\n Group{children[  Shape {\n   appearance USE RAIL"),
-              std::string::npos);
+    EXPECT_NE(
+        a.find("LOD { range [200]  center 5 1 -0 level [\n Group{children[  Shape {\n   appearance USE RAIL"),
+        std::string::npos);
     EXPECT_NE(a.find(" ]\n} Shape{}\n]}\n"), std::string::npos);
     EXPECT_EQ(a.find("HIDDEN"), std::string::npos);
-    EXPECT_NE(a.find("appearance USE TRACK_EMBANKMENT\n   geometry IndexedFaceSet{\n    solid FALSE"), std::string::npos);
+    EXPECT_NE(a.find("appearance USE TRACK_EMBANKMENT\n   geometry IndexedFaceSet{\n    solid FALSE"),
+              std::string::npos);
     const std::string tail = " ]\n} # (T8)\n";
     EXPECT_EQ(a.substr(a.size() - tail.size()), tail);
     EXPECT_NE(hidden.str().find("appearance USE HIDDEN"), std::string::npos);

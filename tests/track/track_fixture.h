@@ -17,11 +17,7 @@
 struct LoadedLayout {
     explicit LoadedLayout(const std::string& text) : file(text) { opened = doc.onOpenDocument(file.path()); }
 
-    template <class T>
-    T* item(int number)
-    {
-        return dynamic_cast<T*>(doc.tables.item(number));
-    }
+    template <class T> T* item(int number) { return dynamic_cast<T*>(doc.tables.item(number)); }
     std::vector<std::string> messages() const
     {
         std::vector<std::string> out;
@@ -29,7 +25,10 @@ struct LoadedLayout {
             out.push_back(narrowText(m));
         return out;
     }
-    const EndPoint& end(int number) const { return doc.tables.endPoints.at(static_cast<std::size_t>(number)); }
+    const EndPoint& end(int number) const
+    {
+        return doc.tables.endPoints.at(static_cast<std::size_t>(number));
+    }
 
     TempLayout file;
     CRavloViewerDoc doc{""};

@@ -12,8 +12,8 @@ namespace {
 
 std::string turnoutRecord(int number, const std::string& placement, const std::string& body, int visible = 1)
 {
-    return "TURNOUT " + std::to_string(number) + " 0 0 0 0 HO " + std::to_string(visible) + " " + placement + "\n" +
-           body + "END$SEGS\n";
+    return "TURNOUT " + std::to_string(number) + " 0 0 0 0 HO " + std::to_string(visible) + " " + placement +
+           "\n" + body + "END$SEGS\n";
 }
 
 std::size_t count(const std::string& text, const std::string& what)
@@ -73,7 +73,8 @@ TEST(TurnoutTest, SectionalStraightTakesHeightsFromNearestEnds)
     RecordingHost host;
     t->describe(false, host);
     EXPECT_EQ(host.shown.title, "T5 Sectional Track");
-    EXPECT_EQ(host.labels(), (std::vector<std::string>{"Pt 1:", "Pt 2:", "Length", "Grade", "Name", "Layer"}));
+    EXPECT_EQ(host.labels(),
+              (std::vector<std::string>{"Pt 1:", "Pt 2:", "Length", "Grade", "Name", "Layer"}));
     EXPECT_EQ(host.row("Length")->value, "10.00");
     EXPECT_EQ(host.row("Grade")->value, "10.00");
     EXPECT_EQ(host.row("Name")->value, "Piece");
@@ -115,7 +116,8 @@ TEST(TurnoutTest, IncompleteRecordsLoadWithoutHarm)
     // No ends but a segment; no segments but ends; nothing at all; no title.
     const std::string layout = std::string(kLayer0) + turnoutRecord(1, "5 6 0 0 \"A\"", "S 0 0 0 0 10 0\n") +
                                turnoutRecord(2, "0 0 0 0 \"B\"", "E 0 0 0\nE 10 0 0\n") +
-                               turnoutRecord(3, "0 0 0 0 \"C\"", "D 1 2 3\n") + turnoutRecord(4, "0 0 0 0", "");
+                               turnoutRecord(3, "0 0 0 0 \"C\"", "D 1 2 3\n") +
+                               turnoutRecord(4, "0 0 0 0", "");
     LoadedLayout l(layout);
     Turnout* a = l.item<Turnout>(1);
     EXPECT_DOUBLE_EQ(a->centre().x, 5.0);
@@ -126,7 +128,7 @@ TEST(TurnoutTest, IncompleteRecordsLoadWithoutHarm)
     Turnout* b = l.item<Turnout>(2);
     EXPECT_EQ(b->segments, nullptr);
     EXPECT_DOUBLE_EQ(b->lengthBetween(b->ends[0], b->ends[1]), 0.001);
-    EXPECT_FALSE(b->outline.clearance.empty());  // the end discs
+    EXPECT_FALSE(b->outline.clearance.empty()); // the end discs
     RecordingHost host;
     b->describe(false, host);
     EXPECT_EQ(host.shown.title, "T2 Sectional Track");
@@ -155,16 +157,19 @@ TEST(TurnoutTest, VrmlNodePlacesSegmentsAtThreeLevels)
     std::ostringstream out;
     l.item<Turnout>(9)->writeVrml(out, l.doc.outlineVertices);
     const std::string s = out.str();
-    EXPECT_EQ(s.rfind("\n#________________________________\n# (T9) Piece\nTransform {\n children [\n  Shape {\n"
-                      "   appearance USE TRACK_EMBANKMENT",
-                      0),
-              0u);
+    EXPECT_EQ(
+        s.rfind("\n#________________________________\n# (T9) Piece\nTransform {\n children [\n  Shape {\n"
+                "   appearance USE TRACK_EMBANKMENT",
+                0),
+        0u);
     EXPECT_EQ(count(s, "appearance USE HIDDEN"), 1u);
     // The centre (3, -1, 0) and the placement follow the writers' fixed notation.
-    EXPECT_NE(s.find(" ]\n}\nLOD { range [100,200]  center 3.0000 0.0000 1.0000 level [\n"), std::string::npos);
-    EXPECT_NE(s.find("Transform { # (T9) High Resolution\n translation 3.0000 0 -4.0000\n rotation 0 -1 0 1.5708\n"
-                     " children [\n  Shape {\n   appearance USE RAIL"),
+    EXPECT_NE(s.find(" ]\n}\nLOD { range [100,200]  center 3.0000 0.0000 1.0000 level [\n"),
               std::string::npos);
+    EXPECT_NE(
+        s.find("Transform { # (T9) High Resolution\n translation 3.0000 0 -4.0000\n rotation 0 -1 0 1.5708\n"
+               " children [\n  Shape {\n   appearance USE RAIL"),
+        std::string::npos);
     EXPECT_NE(s.find("Transform { # (T9) Medium Resolution\n"), std::string::npos);
     EXPECT_NE(s.find("Transform { # (T9) Low Resolution\n"), std::string::npos);
     EXPECT_EQ(count(s, "appearance USE RAIL"), 3u);

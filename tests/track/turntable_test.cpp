@@ -106,7 +106,8 @@ class TurnTableRadius : public ::testing::TestWithParam<RadiusCase> {};
 TEST_P(TurnTableRadius, RadiusAndEdgeWeight)
 {
     const RadiusCase c = GetParam();
-    const Opened o = open(std::string("TURNTABLE 5 0 0 0 0 G65 1 0 0 0 ") + c.token + "\nE 1 0 90\nE -1 0 270\nEND\n");
+    const Opened o =
+        open(std::string("TURNTABLE 5 0 0 0 0 G65 1 0 0 0 ") + c.token + "\nE 1 0 90\nE -1 0 270\nEND\n");
     TurnTable* t = o.table();
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->radius, c.radius);
@@ -118,9 +119,9 @@ TEST_P(TurnTableRadius, RadiusAndEdgeWeight)
 
 INSTANTIATE_TEST_SUITE_P(Cases, TurnTableRadius,
                          ::testing::Values(RadiusCase{"6", 6.0, 0.006, false},
-                                           RadiusCase{"0.5", 0.5, 0.001, false},   // 0.0005 is raised
+                                           RadiusCase{"0.5", 0.5, 0.001, false}, // 0.0005 is raised
                                            RadiusCase{"0", 0.0, 0.001, false},
-                                           RadiusCase{"-6", 6.0, 0.006, false},    // same turntable
+                                           RadiusCase{"-6", 6.0, 0.006, false},     // same turntable
                                            RadiusCase{"1e300", 0.0, 0.001, true})); // pit would be infinite
 
 TEST(TurnTable, BadRadiusTokenSkipsTheRecord)

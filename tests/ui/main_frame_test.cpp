@@ -373,12 +373,10 @@ TEST_F(FrameTest, ExportVrmlFailureIsShownInAMessageBox)
 }
 
 // Widgets top to bottom, left to right within a row.
-template <typename W>
-QList<W*> inReadingOrder(QList<W*> widgets)
+template <typename W> QList<W*> inReadingOrder(QList<W*> widgets)
 {
-    std::sort(widgets.begin(), widgets.end(), [](W* a, W* b) {
-        return std::make_pair(a->y(), a->x()) < std::make_pair(b->y(), b->x());
-    });
+    std::sort(widgets.begin(), widgets.end(),
+              [](W* a, W* b) { return std::make_pair(a->y(), a->x()) < std::make_pair(b->y(), b->x()); });
     return widgets;
 }
 
@@ -426,8 +424,8 @@ TEST_F(FrameTest, RightDoubleClickShowsTheItemInTheChosenUnit)
         EXPECT_EQ(labels, QStringList({"Pt 1:", "Pt 2:", "Length", "Grade", "Layer"}));
         // The track runs 40 inches (101.60 cm) along y = 20 on the flat.
         if (centimetres)
-            EXPECT_EQ(values, QStringList({"(0.00 , 50.80 , 0.00)", "(101.60 , 50.80 , 0.00)", "101.60", "0.00",
-                                           "2 - Branch"}));
+            EXPECT_EQ(values, QStringList({"(0.00 , 50.80 , 0.00)", "(101.60 , 50.80 , 0.00)", "101.60",
+                                           "0.00", "2 - Branch"}));
         else
             EXPECT_EQ(values, QStringList({"(0.00 , 20.00 , 0.00)", "(40.00 , 20.00 , 0.00)", "40.00", "0.00",
                                            "2 - Branch"}));

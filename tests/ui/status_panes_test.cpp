@@ -119,8 +119,11 @@ TEST(LockKeys, X11KeyEventsCarryCapsAndNumLock)
     locks.setOn(LockKeys::ScrollLock, true);
     // Lock is bit 0x02, Num Lock rides on Mod2 (0x10); Shift (0x01) and
     // Control (0x04) say nothing about the locks.
-    const MaskCase cases[] = {
-        {0x02, true, false}, {0x10, false, true}, {0x12, true, true}, {0x05, false, false}, {0x00, false, false}};
+    const MaskCase cases[] = {{0x02, true, false},
+                              {0x10, false, true},
+                              {0x12, true, true},
+                              {0x05, false, false},
+                              {0x00, false, false}};
     for (const MaskCase& c : cases) {
         SCOPED_TRACE(c.mask);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 38, 0x61, c.mask, "a");

@@ -117,9 +117,9 @@ TEST(CameraTest, LeftDragsByMode)
         int dx, dy;
         float tx, ty, tz;
     } cases[] = {
-        {ZoomMode, 0, -100, 0, 0, 1},      // up 100 pixels: 1 inch towards the scene
-        {ZoomMode, 50, 0, -0.05f, 0, 0},   // small sideways shift
-        {PanMode, 20, 0, -1, 0, 0},        // 1 inch per 20 pixels
+        {ZoomMode, 0, -100, 0, 0, 1},    // up 100 pixels: 1 inch towards the scene
+        {ZoomMode, 50, 0, -0.05f, 0, 0}, // small sideways shift
+        {PanMode, 20, 0, -1, 0, 0},      // 1 inch per 20 pixels
         {PanMode, 0, 40, 0, 2, 0},
     };
     for (const auto& k : cases) {

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kSize = 100;  // pixels; the camera shows 20 x 20 inches
+constexpr int kSize = 100; // pixels; the camera shows 20 x 20 inches
 
 class DrawingGl : public ::testing::Test {
 protected:
@@ -56,7 +56,7 @@ protected:
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         if (fromSide)
-            glRotated(-90, 1, 0, 0);  // +z up on the screen, looking along +y
+            glRotated(-90, 1, 0, 0); // +z up on the screen, looking along +y
     }
     // The pixel at model position (x, y) of the screen, top row first.
     QColor pixel(double sx, double sy)
@@ -68,8 +68,7 @@ protected:
         return image.pixelColor(px, py);
     }
 
-    template <class T>
-    std::unique_ptr<T> make(const std::string& header, const std::string& body)
+    template <class T> std::unique_ptr<T> make(const std::string& header, const std::string& body)
     {
         std::istringstream text(body + "END\n");
         LayoutStream in(text);

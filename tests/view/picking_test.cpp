@@ -19,7 +19,8 @@ CXBase* pickAt(ViewedLayout& v, int x, int y)
 TEST(Picking, FrontOfTwoStackedItemsIsPicked)
 {
     // Item 2 lies 3 inches above item 1 on the same plan; the camera looks down.
-    ViewedLayout v(std::string(kMainLayer) + straightRecord(1, 0, 0, 0, 20, 0, 0) + straightRecord(2, 0, 0, 3, 20, 0, 3));
+    ViewedLayout v(std::string(kMainLayer) + straightRecord(1, 0, 0, 0, 20, 0, 0) +
+                   straightRecord(2, 0, 0, 3, 20, 0, 3));
     ASSERT_TRUE(v.loaded);
     CXBase* item = pickAt(v, 100, 100);
     ASSERT_NE(item, nullptr);
@@ -36,7 +37,8 @@ TEST(Picking, FrontOfTwoStackedItemsIsPicked)
 TEST(Picking, EmptySpaceAndBasePlanePickNothing)
 {
     // Two tracks 10 inches apart: the middle of the picture is base plane only.
-    ViewedLayout v(std::string(kMainLayer) + straightRecord(1, 0, 0, 0, 20, 0, 0) + straightRecord(2, 0, 10, 0, 20, 10, 0));
+    ViewedLayout v(std::string(kMainLayer) + straightRecord(1, 0, 0, 0, 20, 0, 0) +
+                   straightRecord(2, 0, 10, 0, 20, 10, 0));
     ASSERT_TRUE(v.loaded);
     EXPECT_EQ(pickAt(v, 100, 100), nullptr);
     EXPECT_EQ(pickAt(v, 2, 2), nullptr);

@@ -12,13 +12,15 @@ struct ProgramRun {
     QString errors;
 };
 
-ProgramRun runProgram(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+ProgramRun runProgram(const QStringList& args,
+                      const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(QString::fromUtf8(RAVLO_EXE), args);
     p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 } // namespace
@@ -29,7 +31,7 @@ TEST(RenderCommand, WritesTheFittedViewAtTheGivenSize)
                       straightRecord(2, 0, 10, 0, 20, 10, 0));
     TempLayout picture("", ".png");
     const ProgramRun r = runProgram({"--render", QString::fromStdString(picture.path()), "--size", "320x200",
-                              QString::fromStdString(layout.path())});
+                                     QString::fromStdString(layout.path())});
     ASSERT_EQ(r.status, 0) << r.errors.toStdString();
     const QImage image(QString::fromStdString(picture.path()));
     ASSERT_EQ(image.size(), QSize(320, 200));
@@ -42,8 +44,8 @@ TEST(RenderCommand, DefaultSizeIs1280By800)
 {
     TempLayout layout{std::string(kMainLayer)};
     TempLayout picture("", ".png");
-    const ProgramRun r =
-        runProgram({"--render", QString::fromStdString(picture.path()), QString::fromStdString(layout.path())});
+    const ProgramRun r = runProgram(
+        {"--render", QString::fromStdString(picture.path()), QString::fromStdString(layout.path())});
     ASSERT_EQ(r.status, 0) << r.errors.toStdString();
     EXPECT_EQ(QImage(QString::fromStdString(picture.path())).size(), QSize(1280, 800));
 }
@@ -51,7 +53,8 @@ TEST(RenderCommand, DefaultSizeIs1280By800)
 TEST(RenderCommand, FailuresExitWithStatusTwo)
 {
     TempLayout picture("", ".png");
-    const ProgramRun missing = runProgram({"--render", QString::fromStdString(picture.path()), "/nonexistent/none.mrv"});
+    const ProgramRun missing =
+        runProgram({"--render", QString::fromStdString(picture.path()), "/nonexistent/none.mrv"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(missing.errors.contains("cannot open")) << missing.errors.toStdString();
 
@@ -61,8 +64,8 @@ TEST(RenderCommand, FailuresExitWithStatusTwo)
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    const ProgramRun noGl =
-        runProgram({"--render", QString::fromStdString(picture.path()), QString::fromStdString(layout.path())}, env);
+    const ProgramRun noGl = runProgram(
+        {"--render", QString::fromStdString(picture.path()), QString::fromStdString(layout.path())}, env);
     EXPECT_EQ(noGl.status, 2);
     EXPECT_TRUE(noGl.errors.contains("Unable to Create OpenGL context")) << noGl.errors.toStdString();
 }

@@ -19,8 +19,8 @@ inline const char* const kMainLayer = "LAYERS 0 1 0 0 8421504 0 0 0 0 \"Main\"\n
 // A straight HO track from (x0, y0, z0) to (x1, y1, z1) with free ends (the
 // heights given in the file) on the given layer; each end faces away from
 // the track (degrees clockwise from north).
-inline std::string straightRecord(int number, double x0, double y0, double z0, double x1, double y1, double z1,
-                                  int layer = 0, int visible = 1)
+inline std::string straightRecord(int number, double x0, double y0, double z0, double x1, double y1,
+                                  double z1, int layer = 0, int visible = 1)
 {
     double out = std::atan2(x1 - x0, y1 - y0) * 180.0 / M_PI;
     if (out < 0)
@@ -28,8 +28,8 @@ inline std::string straightRecord(int number, double x0, double y0, double z0, d
     const double back = out >= 180 ? out - 180 : out + 180;
     char text[400];
     std::snprintf(text, sizeof text,
-                  "STRAIGHT %d %d 0 0 0 HO %d\nE %g %g %g 9 0 0 %g\nE %g %g %g 9 0 0 %g\nEND\n", number, layer,
-                  visible, x0, y0, back, z0, x1, y1, out, z1);
+                  "STRAIGHT %d %d 0 0 0 HO %d\nE %g %g %g 9 0 0 %g\nE %g %g %g 9 0 0 %g\nEND\n", number,
+                  layer, visible, x0, y0, back, z0, x1, y1, out, z1);
     return text;
 }
 

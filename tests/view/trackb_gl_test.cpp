@@ -8,9 +8,10 @@
 namespace {
 
 // A turntable of radius 6 with four tracks' ends on its rim, seen fitted.
-const std::string kTurnTable = std::string(kMainLayer) +
-                               "TURNTABLE 5 0 0 0 0 HO 1 0 0 0 6\n"
-                               "E 6 0 90 9 0 0 1\nE -6 0 270 9 0 0 1\nE 0 6 0 9 0 0 1\nE 0 -6 180 9 0 0 1\nEND\n";
+const std::string kTurnTable =
+    std::string(kMainLayer) +
+    "TURNTABLE 5 0 0 0 0 HO 1 0 0 0 6\n"
+    "E 6 0 90 9 0 0 1\nE -6 0 270 9 0 0 1\nE 0 6 0 9 0 0 1\nE 0 -6 180 9 0 0 1\nEND\n";
 
 bool isPitFloor(QRgb p)
 {

@@ -40,7 +40,8 @@ std::string gradedStraight(int visible = 1)
 // Two parallel straights 10 inches apart: the base plane shows between them.
 std::string twoStraights()
 {
-    return std::string(kMainLayer) + straightRecord(1, 50, 0, 0, 70, 0, 0) + straightRecord(2, 50, 10, 0, 70, 10, 0);
+    return std::string(kMainLayer) + straightRecord(1, 50, 0, 0, 70, 0, 0) +
+           straightRecord(2, 50, 10, 0, 70, 10, 0);
 }
 
 // A short straight seen close enough for its rail heads to span pixels.

@@ -93,8 +93,8 @@ TEST_F(ViewWidget, WheelMovesTheCamera)
 {
     open(kStraight);
     const float z = placement().m[14];
-    QWheelEvent wheel(QPointF(200, 100), view.mapToGlobal(QPointF(200, 100)), QPoint(), QPoint(0, 120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(200, 100), view.mapToGlobal(QPointF(200, 100)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&view, &wheel);
     EXPECT_NEAR(placement().m[14], z + 1.2f, 1e-5);
 }
@@ -107,7 +107,8 @@ TEST_F(ViewWidget, LeftDoubleClickFliesToTheItem)
     EXPECT_EQ(placement().m, before.m);
     QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, QPoint(200, 100));
     const Point3 c = doc.trackItems->centre();
-    const Vector4 p = transformPoint(matrixFromGL(view.renderer().camera.modelView().m.data()), {c.x, c.y, c.z, 1});
+    const Vector4 p =
+        transformPoint(matrixFromGL(view.renderer().camera.modelView().m.data()), {c.x, c.y, c.z, 1});
     EXPECT_NEAR(p[0], 0, 1e-4);
     EXPECT_NEAR(p[1], 0, 1e-4);
     EXPECT_NEAR(p[2], -30, 1e-4);

@@ -12,7 +12,7 @@ packages=(
   xvfb xauth
 )
 if [ "${1:-}" = "--test" ]; then
-  packages+=(view3dscene poppler-utils clang libclang-rt-14-dev desktop-file-utils shared-mime-info)
+  packages+=(clang-format view3dscene poppler-utils clang libclang-rt-14-dev desktop-file-utils shared-mime-info)
 fi
 
 missing=()

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds everything and runs every test: the core
-# tests, the window tests under Xvfb when there is no display, the core tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is needed, builds everything and runs every test: the
+# formatting check, the core tests, the window tests under Xvfb when there is
+# no display, the core tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 scripts/build.sh
+
+echo "== formatting"
+scripts/check-format.sh
 
 echo "== core tests"
 ctest --test-dir build -L core --output-on-failure -j"$(nproc)"

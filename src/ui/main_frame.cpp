@@ -93,6 +93,25 @@ QAction* CMainFrame::addCommand(QMenu* menu, int command, const QString& text)
     return action;
 }
 
+void CMainFrame::setStandardPrompts()
+{
+    // What the status bar says while the pointer rests on a standard command.
+    const std::pair<int, const char*> prompts[] = {
+        {CmdFileNew, "Create a new document"},
+        {CmdFileOpen, "Open an existing document"},
+        {CmdExportVrml, "Export the model as a VRML world"},
+        {CmdPrint, "Print the active document"},
+        {CmdPrintPreview, "Display full pages"},
+        {CmdPrintSetup, "Change the printer and printing options"},
+        {CmdExit, "Quit the application"},
+        {CmdEditCopy, "Copy the selection and put it on the Clipboard"},
+        {CmdStatusBar, "Show or hide the status bar"},
+        {CmdAbout, "Display program information, version number and copyright"},
+    };
+    for (const auto& [command, prompt] : prompts)
+        commands[command]->setStatusTip(QString::fromLatin1(prompt));
+}
+
 void CMainFrame::createMenus()
 {
     createFileMenu();
@@ -110,6 +129,7 @@ void CMainFrame::createMenus()
     menus["&Help"] = help;
     connect(addCommand(help, CmdAbout, QStringLiteral("&About RavloViewer...")), &QAction::triggered, this,
             &CMainFrame::onAbout);
+    setStandardPrompts();
 }
 
 void CMainFrame::createFileMenu()

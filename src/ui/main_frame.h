@@ -95,6 +95,7 @@ private:
     void createViewMenu();
     void createToolbar();
     void createStatusBar();
+    void setStandardPrompts();
     void updateLockPanes();
     QAction* addCommand(QMenu* menu, int command, const QString& text);
     void rebuildRecentFiles();

@@ -1,3 +1,4 @@
+#include <QStatusBar>
 #include <algorithm>
 #include <QAction>
 #include <QCheckBox>
@@ -104,6 +105,25 @@ TEST_F(FrameTest, MenuChecksFollowTheToggles)
     EXPECT_FALSE(frame->action(CmdStatusBar)->isChecked());
     frame->action(CmdStatusBar)->trigger();
     EXPECT_TRUE(frame->action(CmdStatusBar)->isChecked());
+}
+
+// Resting on a command shows its prompt in the status bar; the mode buttons
+// have none.
+TEST_F(FrameTest, CommandsShowTheirPromptsInTheStatusBar)
+{
+    const std::pair<int, const char*> prompts[] = {
+        {CmdFileOpen, "Open an existing document"},
+        {CmdDrawTunnel, "Draw tunnel profile"},
+        {CmdDrawStructures, "Draw non-track structures"},
+        {CmdAbout, "Display program information, version number and copyright"},
+        {CmdZoom, ""},
+    };
+    for (const auto& [command, prompt] : prompts) {
+        SCOPED_TRACE(command);
+        frame->statusBar()->clearMessage();
+        frame->action(command)->showStatusText(frame.get());
+        EXPECT_EQ(frame->statusBar()->currentMessage(), QString::fromLatin1(prompt));
+    }
 }
 
 TEST_F(FrameTest, ModeButtonsAreCheckedByMode)

@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QColorDialog>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -144,6 +146,35 @@ TEST_F(BasePlaneDialogTest, SwatchShowsThePlaneColour)
     EXPECT_TRUE(near(image.pixel(swatch.left() + 3, swatch.top() + 3), QColor(0, 0, 255)));
     EXPECT_TRUE(near(image.pixel(swatch.right() - 1, swatch.bottom() - 1), QColor(0, 0, 255)));
     EXPECT_TRUE(near(image.pixel(9, 76), Qt::white));
+}
+
+// The colour button opens the chooser: OK takes its colour (held with red in
+// the low byte), Cancel leaves the plane's colour as it was.
+TEST_F(BasePlaneDialogTest, ColourChooserSetsThePlaneColourOnlyOnOk)
+{
+    doc.basePlaneColor = 0x00C0C0C0;
+    FloorLevel* dialog = openShown(true);
+    QPushButton* button = dialog->findChild<QPushButton*>();
+    ASSERT_NE(button, nullptr);
+    for (const bool ok : {true, false}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        QColor offered;
+        ModalWatcher watcher([&](QWidget* modal) {
+            auto* chooser = qobject_cast<QColorDialog*>(modal);
+            if (chooser) {
+                offered = chooser->currentColor();
+                chooser->setCurrentColor(ok ? QColor(255, 0, 0) : QColor(0, 255, 0));
+                ok ? chooser->accept() : chooser->reject();
+            } else {
+                modal->close();
+            }
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.fired(); }));
+        EXPECT_EQ(offered, ok ? QColor(192, 192, 192) : QColor(255, 0, 0))
+            << "the chooser starts at the plane's colour";
+        EXPECT_EQ(doc.basePlaneColor, 0x000000FFu);
+    }
 }
 
 TEST(ColourRef, RedIsInTheLowByte)

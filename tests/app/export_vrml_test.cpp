@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "../support/file_text.h"
 #include "../support/command_run.h"
 #include "../support/temp_layout.h"
 
@@ -15,14 +16,6 @@ namespace {
 
 const char* const oneStraight = "LAYERS 0 1 0 0 1 0 0 0 0 \"Main\"\n"
                                 "STRAIGHT 1 0 0 0 0 HO 1\n\tE 0 0 270\n\tE 10 0 90\n\tEND$SEGS\n";
-
-std::string fileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A scratch folder for the files one test writes.
 class ExportMode : public ::testing::Test {

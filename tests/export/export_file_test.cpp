@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "../support/file_text.h"
 #include "export/replacing_file.h"
 #include "export/vrml_export.h"
 #include "export_test_items.h"
@@ -47,14 +48,6 @@ protected:
 
     fs::path folder;
 };
-
-std::string fileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void writeFile(const std::string& path, const std::string& text)
 {

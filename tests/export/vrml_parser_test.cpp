@@ -7,6 +7,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "../support/file_text.h"
 #include "../support/temp_layout.h"
 #include "export/vrml_export.h"
 #include "export_test_items.h"
@@ -123,14 +124,6 @@ std::size_t count(const std::string& text, const std::string& what)
     for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
         ++n;
     return n;
-}
-
-std::string fileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // One item of every kind: a straight with a buffer stop joined to a curve,
